@@ -1,0 +1,118 @@
+#include "platform/bmp.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace kv {
+namespace {
+
+std::uint32_t le32(const std::string& b, std::size_t at) {
+    return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8 |
+           static_cast<std::uint8_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24;
+}
+std::uint16_t le16(const std::string& b, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) |
+                                      static_cast<std::uint8_t>(b[at + 1]) << 8);
+}
+void put32(std::string& b, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b += static_cast<char>((v >> (8 * i)) & 255);
+}
+void put16(std::string& b, std::uint16_t v) {
+    b += static_cast<char>(v & 255);
+    b += static_cast<char>(v >> 8);
+}
+
+}  // namespace
+
+Surface decodeBmp(const std::string& b, const std::string& name) {
+    auto fail = [&](const std::string& why) -> FileError {
+        return FileError(name + ": not a readable bitmap (" + why + ")");
+    };
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') throw fail("no bitmap header");
+    const std::uint32_t offset = le32(b, 10);
+    const std::uint32_t headerSize = le32(b, 14);
+    if (headerSize < 40) throw fail("old header format");
+    const auto width = static_cast<std::int32_t>(le32(b, 18));
+    const auto rawHeight = static_cast<std::int32_t>(le32(b, 22));
+    const int bpp = le16(b, 28);
+    const std::uint32_t compression = le32(b, 30);
+    if (width <= 0 || rawHeight == 0 || width > 65536 || rawHeight > 65536 || rawHeight < -65536)
+        throw fail("bad size");
+    const bool topDown = rawHeight < 0;
+    const int height = topDown ? -rawHeight : rawHeight;
+    if (compression != 0 && !(compression == 3 && bpp == 32)) throw fail("compressed");
+    if (bpp != 24 && bpp != 32 && bpp != 8) throw fail(std::to_string(bpp) + " bits per pixel");
+    const std::size_t stride = (static_cast<std::size_t>(width) * bpp / 8 + 3) / 4 * 4;
+    if (offset > b.size() || b.size() - offset < stride * height) throw fail("truncated");
+
+    Colour palette[256] = {};
+    if (bpp == 8) {
+        std::uint32_t colours = le32(b, 46);
+        if (colours == 0 || colours > 256) colours = 256;
+        const std::size_t at = 14 + headerSize;
+        if (at + colours * 4 > offset) throw fail("truncated palette");
+        for (std::uint32_t i = 0; i < colours; ++i)
+            palette[i] = rgb(static_cast<std::uint8_t>(b[at + 4 * i + 2]),
+                             static_cast<std::uint8_t>(b[at + 4 * i + 1]),
+                             static_cast<std::uint8_t>(b[at + 4 * i]));
+    }
+    Surface out(width, height);
+    for (int y = 0; y < height; ++y) {
+        const auto* src = reinterpret_cast<const std::uint8_t*>(b.data() + offset +
+                                                                stride * (topDown ? y : height - 1 - y));
+        Colour* dst = out.row(y);
+        for (int x = 0; x < width; ++x) {
+            if (bpp == 8) {
+                dst[x] = palette[src[x]];
+            } else {
+                const std::uint8_t* p = src + static_cast<std::size_t>(x) * (bpp / 8);
+                dst[x] = rgb(p[2], p[1], p[0]);
+            }
+        }
+    }
+    return out;
+}
+
+Surface loadBmp(const std::filesystem::path& file) { return decodeBmp(readFile(file), file.string()); }
+
+std::string encodeBmp(const Surface& picture) {
+    const std::size_t stride = (static_cast<std::size_t>(picture.width()) * 3 + 3) / 4 * 4;
+    const std::size_t dataSize = stride * picture.height();
+    std::string b;
+    b.reserve(54 + dataSize);
+    b += "BM";
+    put32(b, static_cast<std::uint32_t>(54 + dataSize));
+    put32(b, 0);
+    put32(b, 54);
+    put32(b, 40);
+    put32(b, static_cast<std::uint32_t>(picture.width()));
+    put32(b, static_cast<std::uint32_t>(picture.height()));
+    put16(b, 1);
+    put16(b, 24);
+    put32(b, 0);
+    put32(b, static_cast<std::uint32_t>(dataSize));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, 0);
+    put32(b, 0);
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        const Colour* row = picture.row(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            b += static_cast<char>(blueOf(row[x]));
+            b += static_cast<char>(greenOf(row[x]));
+            b += static_cast<char>(redOf(row[x]));
+        }
+        b.append(stride - static_cast<std::size_t>(picture.width()) * 3, '\0');
+    }
+    return b;
+}
+
+void saveBmp(const Surface& picture, const std::filesystem::path& file) {
+    writeFileAtomic(file, encodeBmp(picture));
+}
+
+}  // namespace kv
