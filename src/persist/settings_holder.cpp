@@ -1,0 +1,76 @@
+#include "persist/settings_holder.h"
+
+#include <utility>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "shell/app.h"
+
+namespace kv {
+
+const std::array<const char*, SettingsHolder::Count + 1> SettingsHolder::Keys = {
+    "",           "firstrun",   "speed",      "Nastaveni2", "Nastaveni3", "Nastaveni4",
+    "Nastaveni5", "Nastaveni6", "Nastaveni7", "Nastaveni8", "Nastaveni9"};
+
+const std::array<const char*, SettingsHolder::Count + 1> SettingsHolder::Defaults = {
+    "", "yes", "25", "program", "je", "udělán", "speciálně", "pro", "Tovina", "Pelhrotka", ":-)))"};
+
+void SettingsHolder::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    LoadSettings();
+}
+
+void SettingsHolder::unload() {
+    if (!loaded_) return;
+    SaveSettings();
+    loaded_ = false;
+}
+
+void SettingsHolder::LoadSettings() {
+    // The tunes are stored as .mus and played from .mid copies.
+    for (int i = 1; i <= 7; ++i) {
+        const std::string n = std::to_string(i);
+        try {
+            copyFile(gamePath(app_.programFolder, "/music/" + n + ".mus"),
+                     gamePath(app_.programFolder, "/music/" + n + ".mid"));
+        } catch (const FileError& e) {
+            // A missing tune costs only its music, not the game.
+            app_.warn(std::string(e.what()) + " (tune " + n + " will not play)");
+        }
+    }
+
+    const auto file = gamePath(app_.programFolder, "\\sys.ini");
+    for (int i = 1; i <= Count; ++i) Text[i] = getProfileString(file, "KV", Keys[i], Defaults[i], 9);
+
+    if (Text[1] == "yes") {
+        Text[1] = "no";
+        SaveSettings();
+        // The first-run speed test is not built yet: straight to the main window.
+        app_.show(app_.loaded(app_.Form1));
+    } else {
+        // The intro is not built yet either: its load step still fills Label1 for the main window.
+        app_.show(app_.loaded(app_.Form1));
+    }
+}
+
+void SettingsHolder::SaveSettings() {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (int i = 1; i <= Count; ++i) values.emplace_back(Keys[i], Text[i]);
+    try {
+        writeProfileStrings(gamePath(app_.programFolder, "\\sys.ini"), "KV", values);
+    } catch (const FileError& e) {
+        // The fields keep their values; the player hears about the lost save.
+        app_.warn(std::string(e.what()) + " (settings not saved)");
+    }
+}
+
+void SettingsHolder::clearFields() {
+    for (auto& t : Text) t.clear();
+}
+
+void SettingsHolder::endButton() { app_.endProgram(0); }
+
+}  // namespace kv

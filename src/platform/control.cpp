@@ -1,0 +1,237 @@
+#include "platform/control.h"
+
+#include <algorithm>
+
+namespace kv {
+namespace {
+
+// A block copy restricted to a clip rectangle of the destination.
+void blitClipped(Surface& dst, const Rect& clip, int dx, int dy, int w, int h, const Surface& src,
+                 int sx, int sy) {
+    const Rect r = Rect{dx, dy, w, h}.intersect(clip);
+    if (r.empty()) return;
+    blit(dst, r.x, r.y, r.w, r.h, src, sx + (r.x - dx), sy + (r.y - dy), Rop::Copy);
+}
+
+// Text is laid out in a scratch image of the box, then copied through the clip.
+void paintText(Surface& dst, const Rect& box, const Rect& clip, const std::string& s, bool wrap,
+               bool opaque, Colour back, const TextStyle& style, const TextRenderer& text) {
+    const Rect visible = box.intersect(clip);
+    if (visible.empty()) return;
+    if (opaque) dst.fillRect(visible.x, visible.y, visible.w, visible.h, back);
+    if (s.empty()) return;
+    Surface scratch(box.w, box.h);
+    blit(scratch, 0, 0, box.w, box.h, dst, box.x, box.y, Rop::Copy);
+    text.draw(scratch, 0, 0, box.w, box.h, s, wrap, style);
+    blitClipped(dst, visible, box.x, box.y, box.w, box.h, scratch, 0, 0);
+}
+
+std::string colourText(Colour c) { return std::to_string(c); }
+
+bool parseInt(const std::string& v, long long& out) {
+    try {
+        std::size_t used = 0;
+        out = std::stoll(v, &used);
+        return used == v.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+Rect Rect::intersect(const Rect& o) const {
+    const int x0 = std::max(x, o.x), y0 = std::max(y, o.y);
+    const int x1 = std::min(x + w, o.x + o.w), y1 = std::min(y + h, o.y + o.h);
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+void Control::bringToFront() {
+    if (!parent_) return;
+    auto& siblings = parent_->children_;
+    auto it = std::find_if(siblings.begin(), siblings.end(),
+                           [this](const auto& c) { return c.get() == this; });
+    if (it == siblings.end()) return;
+    std::unique_ptr<Control> self = std::move(*it);
+    siblings.erase(it);
+    siblings.push_back(std::move(self));
+}
+
+void Control::paint(Surface& dst, int ox, int oy, const Rect& clip, const TextRenderer& text) const {
+    if (!visible || width <= 0 || height <= 0) return;
+    const Rect box{ox + left, oy + top, width, height};
+    const Rect inner = box.intersect(clip);
+    if (inner.empty()) return;
+    paintSelf(dst, box, inner, text);
+    for (const auto& child : children_) child->paint(dst, box.x, box.y, inner, text);
+}
+
+Control* Control::hitTest(int x, int y) {
+    if (!visible || !Rect{left, top, width, height}.contains(x, y)) return nullptr;
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if (Control* hit = (*it)->hitTest(x - left, y - top)) return hit;
+    return this;
+}
+
+bool Control::getProperty(const std::string& prop, std::string& out) const {
+    if (prop == "Left") out = std::to_string(left);
+    else if (prop == "Top") out = std::to_string(top);
+    else if (prop == "Width") out = std::to_string(width);
+    else if (prop == "Height") out = std::to_string(height);
+    else if (prop == "Visible") out = visible ? "True" : "False";
+    else return false;
+    return true;
+}
+
+bool Control::setProperty(const std::string& prop, const std::string& value) {
+    if (prop == "Visible") {
+        if (value != "True" && value != "False" && !value.empty()) return false;
+        visible = value == "True";
+        return true;
+    }
+    long long n = 0;
+    if (!value.empty() && !parseInt(value, n)) return false;
+    const int v = static_cast<int>(n);
+    if (prop == "Left") left = v;
+    else if (prop == "Top") top = v;
+    else if (prop == "Width") width = v;
+    else if (prop == "Height") height = v;
+    else return false;
+    return true;
+}
+
+Surface& PictureBox::image() {
+    if (!ownImage_) ownImage_ = std::make_unique<Surface>(width, height, backColour);
+    return *ownImage_;
+}
+
+void PictureBox::clear() { image().fill(backColour); }
+
+const Surface* PictureBox::shown() const {
+    if (ownImage_) return ownImage_.get();
+    return picture.get();
+}
+
+void PictureBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer&) const {
+    if (hasBack) dst.fillRect(clip.x, clip.y, clip.w, clip.h, backColour);
+    if (const Surface* img = shown()) blitClipped(dst, clip, box.x, box.y, box.w, box.h, *img, 0, 0);
+}
+
+bool PictureBox::getProperty(const std::string& prop, std::string& out) const {
+    if (prop == "BackColor") {
+        out = colourText(backColour);
+        return true;
+    }
+    return Control::getProperty(prop, out);
+}
+
+bool PictureBox::setProperty(const std::string& prop, const std::string& value) {
+    if (prop == "BackColor") {
+        long long n = 0;
+        if (!value.empty() && !parseInt(value, n)) return false;
+        backColour = static_cast<Colour>(n);
+        return true;
+    }
+    return Control::setProperty(prop, value);
+}
+
+void Label::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
+    TextStyle s = style;
+    s.fore = foreColour;
+    paintText(dst, box, clip, caption, wordWrap, !transparent, backColour, s, text);
+}
+
+bool Label::getProperty(const std::string& prop, std::string& out) const {
+    if (prop == "Caption") out = caption;
+    else if (prop == "ForeColor") out = colourText(foreColour);
+    else if (prop == "BackColor") out = colourText(backColour);
+    else return Control::getProperty(prop, out);
+    return true;
+}
+
+bool Label::setProperty(const std::string& prop, const std::string& value) {
+    if (prop == "Caption") {
+        caption = value;
+        return true;
+    }
+    if (prop == "ForeColor" || prop == "BackColor") {
+        long long n = 0;
+        if (!value.empty() && !parseInt(value, n)) return false;
+        (prop == "ForeColor" ? foreColour : backColour) = static_cast<Colour>(n);
+        return true;
+    }
+    return Control::setProperty(prop, value);
+}
+
+int utf8Length(const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+bool TextBox::type(const std::string& utf8) {
+    bool changed = false;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t len = 1;
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0xF0) len = 4;
+        else if (c >= 0xE0) len = 3;
+        else if (c >= 0xC0) len = 2;
+        len = std::min(len, utf8.size() - i);
+        if (maxLength > 0 && utf8Length(text) >= maxLength) break;
+        text += utf8.substr(i, len);
+        changed = true;
+        i += len;
+    }
+    if (changed && onChange) onChange();
+    return changed;
+}
+
+bool TextBox::backspace() {
+    if (text.empty()) return false;
+    std::size_t end = text.size() - 1;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text.erase(end);
+    if (onChange) onChange();
+    return true;
+}
+
+void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
+    TextStyle s = style;
+    s.fore = foreColour;
+    paintText(dst, box, clip, "", false, true, backColour, s, text);
+    const Rect inner{box.x + 2, box.y + 2, box.w - 4, box.h - 4};
+    paintText(dst, inner, clip.intersect(inner), this->text, false, false, backColour, s, text);
+    // A thin sunken frame.
+    const Colour frame = rgb(128, 128, 128);
+    const Rect v = box.intersect(clip);
+    if (v.empty()) return;
+    for (int x = v.x; x < v.x + v.w; ++x) {
+        if (box.y >= v.y) dst.setPixel(x, box.y, frame);
+        if (box.y + box.h - 1 < v.y + v.h) dst.setPixel(x, box.y + box.h - 1, frame);
+    }
+    for (int y = v.y; y < v.y + v.h; ++y) {
+        if (box.x >= v.x) dst.setPixel(box.x, y, frame);
+        if (box.x + box.w - 1 < v.x + v.w) dst.setPixel(box.x + box.w - 1, y, frame);
+    }
+}
+
+bool TextBox::getProperty(const std::string& prop, std::string& out) const {
+    if (prop == "Text") out = text;
+    else if (prop == "ForeColor") out = colourText(foreColour);
+    else return Control::getProperty(prop, out);
+    return true;
+}
+
+bool TextBox::setProperty(const std::string& prop, const std::string& value) {
+    if (prop == "Text") {
+        text = value;
+        if (onChange) onChange();
+        return true;
+    }
+    return Control::setProperty(prop, value);
+}
+
+}  // namespace kv

@@ -1,0 +1,39 @@
+#pragma once
+// The test host: a virtual clock that moves only when told, no window, no sound. Input is handed
+// to the application directly by the script driver.
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace kv {
+
+class HeadlessHost final : public Host {
+public:
+    explicit HeadlessHost(Millis start = 1000000) : clock_(start) {}
+
+    VirtualClock& virtualClock() { return clock_; }
+    Clock& clock() override { return clock_; }
+    void pollInput(InputSink&) override {}
+    void present(const Surface& frame) override {
+        lastFrame_ = frame;
+        ++presented_;
+    }
+    void idleUntil(Millis due) override {
+        if (due >= 0) clock_.advanceTo(due);
+    }
+    std::unique_ptr<MusicPlayer> makeMusicPlayer() override;
+    void showError(const std::string& message) override;
+
+    const Surface& lastFrame() const { return lastFrame_; }
+    long long presented() const { return presented_; }
+    const std::vector<std::string>& errors() const { return errors_; }
+
+private:
+    VirtualClock clock_;
+    Surface lastFrame_;
+    long long presented_ = 0;
+    std::vector<std::string> errors_;
+};
+
+}  // namespace kv

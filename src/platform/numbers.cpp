@@ -1,0 +1,19 @@
+#include "platform/numbers.h"
+
+#include <charconv>
+
+namespace kv {
+
+std::optional<int> parseWholeNumber(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace kv

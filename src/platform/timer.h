@@ -1,0 +1,37 @@
+#pragma once
+// A window timer: interval, enabled flag, due time. It fires only inside a yield; a late tick
+// fires once (missed ticks are not queued) and the next one is due an interval after it.
+#include <functional>
+#include <string>
+
+#include "platform/clock.h"
+
+namespace kv {
+
+class Timer {
+public:
+    Timer(std::string name, const Clock& clock, int interval, bool enabled);
+
+    const std::string& name() const { return name_; }
+    int interval() const { return interval_; }
+    bool enabled() const { return enabled_; }
+    Millis due() const { return due_; }
+
+    void setInterval(int ms);
+    // Enabling a stopped timer schedules its first tick one interval from now.
+    void setEnabled(bool on);
+
+    std::function<void()> onTick;
+
+    // Fires the tick if it is due at `now`; returns whether it fired.
+    bool fireIfDue(Millis now);
+
+private:
+    std::string name_;
+    const Clock& clock_;
+    int interval_;
+    bool enabled_ = false;
+    Millis due_ = 0;
+};
+
+}  // namespace kv

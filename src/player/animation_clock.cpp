@@ -1,0 +1,9 @@
+#include "player/animation_clock.h"
+
+#include "shell/app.h"
+
+namespace kv {
+
+void AnimationTick(App& /*app*/) {}
+
+}  // namespace kv

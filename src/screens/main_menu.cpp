@@ -1,0 +1,9 @@
+#include "screens/main_menu.h"
+
+#include "shell/app.h"
+
+namespace kv {
+
+void MenuTick(App& /*app*/) {}
+
+}  // namespace kv

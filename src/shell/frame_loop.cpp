@@ -1,0 +1,62 @@
+#include "shell/frame_loop.h"
+
+#include "actors/ending.h"
+#include "actors/update_actors.h"
+#include "levels/life_and_level.h"
+#include "player/update_player.h"
+#include "render/render_frame.h"
+#include "screens/game_menu.h"
+#include "screens/main_menu.h"
+#include "shell/app.h"
+
+namespace kv {
+
+void RunMainLoop(App& app) {
+    app.setFrameLoop({&app.Form1,
+                      // A frame starts at the first tick strictly greater than nextFrameTime.
+                      [&app] { return app.state.nextFrameTime + 1; },
+                      [&app] { return MainLoopPass(app); }});
+}
+
+bool MainLoopPass(App& app) {
+    GameState& s = app.state;
+    if (!s.loopRunning) return false;
+    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod;
+    app.countFrame();
+    app.pump(false);
+    ++s.frameCount;
+    if (s.inMainMenu) {
+        MenuTick(app);
+    } else {
+        GameTick(app);
+    }
+    app.pump(true);
+    return true;
+}
+
+void GameTick(App& app) {
+    GameState& s = app.state;
+    MainWindow& f = app.loaded(app.Form1);
+
+    if (s.hudShown && f.tma->top < 0) f.tma->top += 10;
+    if (!s.hudShown && f.tma->top > -100) f.tma->top -= 10;
+
+    if (f.Picture3->visible || f.finaltext->visible) EndingTick(app);
+
+    if (s.gamePaused) {
+        GameMenuTick(app);
+        return;
+    }
+
+    if (s.bossFight) {
+        if (f.finallife->top != 10) f.finallife->top += 2;
+        f.Picture1->top = f.finallife->top;
+    }
+
+    RenderFrame(app);
+    UpdateLifeAndLevel(app);
+    UpdatePlayer(app);
+    UpdateActors(app);
+}
+
+}  // namespace kv

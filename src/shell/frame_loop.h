@@ -1,0 +1,14 @@
+#pragma once
+// The paced frame loop of the main window and its frame of play.
+namespace kv {
+
+class App;
+
+// Registers the main window's loop with the application, which runs it one pass at a time.
+void RunMainLoop(App& app);
+// One pass: returns false once `loopRunning` is False.
+bool MainLoopPass(App& app);
+// One frame of play.
+void GameTick(App& app);
+
+}  // namespace kv
