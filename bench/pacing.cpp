@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "platform/bmp.h"
@@ -45,6 +47,7 @@ std::filesystem::path makeProgramFolder() {
     std::filesystem::create_directories(dir / "grafix");
     std::filesystem::create_directories(dir / "music");
     kv::saveBmp(kv::Surface(2, 2), dir / "grafix" / "test.lev");
+    for (int i = 1; i <= 7; ++i) std::ofstream(dir / "music" / (std::to_string(i) + ".mus")) << "MThd";
     std::ofstream(dir / "sys.ini") << "[KV]\r\nfirstrun=no\r\nspeed=25\r\n";
     return dir;
 }

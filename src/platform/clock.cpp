@@ -17,17 +17,27 @@ Millis RealClock::ticks() const {
     return static_cast<Millis>(elapsed / frequency_ * 1000 + elapsed % frequency_ * 1000 / frequency_);
 }
 
+std::uint64_t RealClock::counterAt(Millis t) const {
+    const auto ms = static_cast<std::uint64_t>(t);
+    return start_ + ms / 1000 * frequency_ + ms % 1000 * frequency_ / 1000;
+}
+
 void RealClock::waitUntil(Millis due) {
-    // Sleep until about a millisecond before the due tick, then spin the remainder so the
-    // frame starts on the tick itself without keeping the processor busy in between.
+    // Sleep until shortly before the counter reaches the due tick, then spin the remainder, so
+    // the frame starts on the tick itself without keeping the processor busy in between.
+    if (ticks() >= due) return;
+    const std::uint64_t target = counterAt(due);
+    const std::uint64_t margin = frequency_ / 2500;  // 0.4 ms: more than a sleep overshoots
     for (;;) {
-        const Millis left = due - ticks();
-        if (left <= 0) return;
-        if (left > 2) {
-            std::this_thread::sleep_for(std::chrono::microseconds((left - 1) * 1000 - 300));
-        } else {
-            std::this_thread::yield();
+        const std::uint64_t now = SDL_GetPerformanceCounter();
+        if (now >= target) break;
+        const std::uint64_t left = target - now;
+        if (left > margin) {
+            std::this_thread::sleep_for(
+                std::chrono::nanoseconds((left - margin) * 1000000000ull / frequency_));
         }
+    }
+    while (ticks() < due) {
     }
 }
 

@@ -23,6 +23,7 @@ public:
     void waitUntil(Millis due) override;
 
 private:
+    std::uint64_t counterAt(Millis t) const;
     std::uint64_t start_;
     std::uint64_t frequency_;
 };

@@ -13,17 +13,28 @@ void blitClipped(Surface& dst, const Rect& clip, int dx, int dy, int w, int h, c
     blit(dst, r.x, r.y, r.w, r.h, src, sx + (r.x - dx), sy + (r.y - dy), Rop::Copy);
 }
 
-// Text is laid out in a scratch image of the box, then copied through the clip.
+// Blends the cached coverage of a text in its fore colour over the box, through the clip.
 void paintText(Surface& dst, const Rect& box, const Rect& clip, const std::string& s, bool wrap,
-               bool opaque, Colour back, const TextStyle& style, const TextRenderer& text) {
+               bool opaque, Colour back, const TextStyle& style, const TextRenderer& text,
+               TextCache& cache) {
     const Rect visible = box.intersect(clip);
     if (visible.empty()) return;
     if (opaque) dst.fillRect(visible.x, visible.y, visible.w, visible.h, back);
     if (s.empty()) return;
-    Surface scratch(box.w, box.h);
-    blit(scratch, 0, 0, box.w, box.h, dst, box.x, box.y, Rop::Copy);
-    text.draw(scratch, 0, 0, box.w, box.h, s, wrap, style);
-    blitClipped(dst, visible, box.x, box.y, box.w, box.h, scratch, 0, 0);
+    const Surface& cov = cache.get(s, box.w, box.h, wrap, style, text);
+    const int fr = redOf(style.fore), fg = greenOf(style.fore), fb = blueOf(style.fore);
+    for (int y = visible.y; y < visible.y + visible.h; ++y) {
+        const Colour* a = cov.row(y - box.y) + (visible.x - box.x);
+        Colour* d = dst.row(y) + visible.x;
+        for (int x = 0; x < visible.w; ++x) {
+            const int k = redOf(a[x]);
+            if (k == 0) continue;
+            const Colour o = d[x];
+            d[x] = rgb((fr * k + redOf(o) * (255 - k) + 127) / 255,
+                       (fg * k + greenOf(o) * (255 - k) + 127) / 255,
+                       (fb * k + blueOf(o) * (255 - k) + 127) / 255);
+        }
+    }
 }
 
 std::string colourText(Colour c) { return std::to_string(c); }
@@ -39,6 +50,25 @@ bool parseInt(const std::string& v, long long& out) {
 }
 
 }  // namespace
+
+const Surface& TextCache::get(const std::string& s, int w, int h, bool wordWrap,
+                              const TextStyle& style, const TextRenderer& renderer) {
+    if (s != text || w != width || h != height || wordWrap != wrap || style.size != size ||
+        style.bold != bold || style.align != align) {
+        text = s;
+        width = w;
+        height = h;
+        wrap = wordWrap;
+        size = style.size;
+        bold = style.bold;
+        align = style.align;
+        coverage = Surface(w, h, 0);
+        TextStyle white = style;
+        white.fore = rgb(255, 255, 255);
+        renderer.draw(coverage, 0, 0, w, h, s, wordWrap, white);
+    }
+    return coverage;
+}
 
 Rect Rect::intersect(const Rect& o) const {
     const int x0 = std::max(x, o.x), y0 = std::max(y, o.y);
@@ -138,7 +168,7 @@ bool PictureBox::setProperty(const std::string& prop, const std::string& value) 
 void Label::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
     TextStyle s = style;
     s.fore = foreColour;
-    paintText(dst, box, clip, caption, wordWrap, !transparent, backColour, s, text);
+    paintText(dst, box, clip, caption, wordWrap, !transparent, backColour, s, text, cache_);
 }
 
 bool Label::getProperty(const std::string& prop, std::string& out) const {
@@ -201,13 +231,14 @@ bool TextBox::backspace() {
 void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
     TextStyle s = style;
     s.fore = foreColour;
-    paintText(dst, box, clip, "", false, true, backColour, s, text);
-    const Rect inner{box.x + 2, box.y + 2, box.w - 4, box.h - 4};
-    paintText(dst, inner, clip.intersect(inner), this->text, false, false, backColour, s, text);
-    // A thin sunken frame.
-    const Colour frame = rgb(128, 128, 128);
     const Rect v = box.intersect(clip);
     if (v.empty()) return;
+    dst.fillRect(v.x, v.y, v.w, v.h, backColour);
+    const Rect inner{box.x + 2, box.y + 2, box.w - 4, box.h - 4};
+    paintText(dst, inner, clip.intersect(inner), this->text, false, false, backColour, s, text,
+              cache_);
+    // A thin sunken frame.
+    const Colour frame = rgb(128, 128, 128);
     for (int x = v.x; x < v.x + v.w; ++x) {
         if (box.y >= v.y) dst.setPixel(x, box.y, frame);
         if (box.y + box.h - 1 < v.y + v.h) dst.setPixel(x, box.y + box.h - 1, frame);

@@ -107,6 +107,18 @@ private:
     std::unique_ptr<Surface> ownImage_;
 };
 
+// Text drawn once as coverage (white on black) and blended on every paint: labels are painted
+// each frame, and laying out and rendering glyphs each time would cost far more.
+struct TextCache {
+    std::string text;
+    int width = -1, height = -1, size = 0;
+    bool wrap = false, bold = false;
+    TextStyle::Align align = TextStyle::Align::Left;
+    Surface coverage;
+    const Surface& get(const std::string& s, int w, int h, bool wordWrap, const TextStyle& style,
+                       const TextRenderer& renderer);
+};
+
 class Label : public Control {
 public:
     using Control::Control;
@@ -124,6 +136,9 @@ public:
 protected:
     void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                    const TextRenderer& text) const override;
+
+private:
+    mutable TextCache cache_;
 };
 
 class TextBox : public Control {
@@ -148,6 +163,9 @@ public:
 protected:
     void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                    const TextRenderer& text) const override;
+
+private:
+    mutable TextCache cache_;
 };
 
 // Number of characters (code points) in a UTF-8 text.

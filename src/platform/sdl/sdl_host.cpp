@@ -98,6 +98,11 @@ void SdlHost::pollInput(InputSink& sink) {
                 if (e.button.button == SDL_BUTTON_LEFT) sink.mouseDown(e.button.x, e.button.y);
                 break;
             case SDL_MOUSEMOTION: sink.mouseMove(e.motion.x, e.motion.y); break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    redraw();
+                break;
             default: break;
         }
     }
@@ -105,6 +110,9 @@ void SdlHost::pollInput(InputSink& sink) {
 
 void SdlHost::present(const Surface& frame) {
     if (frame.empty()) return;
+    // Most menu frames repeat the last one; uploading and scaling them again costs real time.
+    if (texture_ && frame == shown_) return;
+    shown_ = frame;
     if (!texture_ || textureW_ != frame.width() || textureH_ != frame.height()) {
         if (texture_) SDL_DestroyTexture(texture_);
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888,
@@ -117,6 +125,11 @@ void SdlHost::present(const Surface& frame) {
         SDL_RenderSetLogicalSize(renderer_, textureW_, textureH_);
     }
     SDL_UpdateTexture(texture_, nullptr, frame.row(0), frame.width() * 4);
+    redraw();
+}
+
+void SdlHost::redraw() {
+    if (!texture_) return;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);

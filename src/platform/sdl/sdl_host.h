@@ -35,6 +35,8 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     int textureW_ = 0, textureH_ = 0;
+    Surface shown_;  // the last frame uploaded: an unchanged frame is not sent again
+    void redraw();
     std::shared_ptr<SdlAudio> audio_;
 };
 
