@@ -1,9 +1,71 @@
 #include "levels/life_and_level.h"
 
+#include "actors/boss.h"
+#include "levels/game_over.h"
+#include "levels/level_change.h"
+#include "player/collision_mask.h"
+#include "player/walking.h"
 #include "shell/app.h"
 
 namespace kv {
+namespace {
 
-void UpdateLifeAndLevel(App& /*app*/) {}
+void showDead(MainWindow& f) {
+    f.normb->picture = f.db->picture;
+    f.normw->picture = f.dw->picture;
+}
+
+}  // namespace
+
+void UpdateLifeAndLevel(App& app) {
+    GameState& s = app.state;
+    MainWindow& f = app.loaded(app.Form1);
+
+    if (s.lives == -1 && !s.gameOverFall) {
+        s.walkDirection = Dir::None;
+        f.keyPreview = false;
+        f.Timer1->setEnabled(false);
+        f.Timer2->setEnabled(false);
+        s.playerHurt = false;
+        s.playerVisible = true;
+        showDead(f);
+        s.gameOverFall = true;
+        s.jumping = true;
+        s.jumpStep = 30;
+        // No mask uses this colour: nothing is solid during the last fall.
+        s.groundColour = 123;
+    }
+
+    if (s.gameOverFall && s.playerY > 480) {
+        s.gamePaused = true;
+        app.ini.Text[2] = std::to_string(s.framePeriod);
+        app.ini.SaveSettings();
+        f.loading->release();
+        f.all->release();
+        f.mask->release();
+        f.picBack->release();
+        ShowEndOfGame(app);
+        return;
+    }
+
+    const int lx = s.playerX + s.scrollX;
+    const int probeY = s.playerY + s.playerHeight - 5;
+    const bool hazardLeft = HazardAt(app, lx - 4, probeY);
+    const bool hazardRight = HazardAt(app, lx + s.playerWidth + 3, probeY);
+    if (!s.deathFall && (hazardLeft || hazardRight)) {
+        f.keyPreview = false;
+        s.deathFall = true;
+        s.jumping = true;
+        s.jumpStep = 30;
+        showDead(f);
+        s.walkDirection = Dir::None;
+        --s.lives;
+    }
+
+    BossSpeechTrigger(app);
+
+    if (s.walkDirection == Dir::Left) WalkLeft(app);
+    if (s.walkDirection == Dir::Right && WalkRight(app)) CompleteLevel(app);
+}
 
 }  // namespace kv

@@ -3,7 +3,65 @@
 #include "shell/app.h"
 
 namespace kv {
+namespace {
 
-void RenderFrame(App& /*app*/) {}
+// A masked figure: the mask combined by AND, then the image by OR, into the same box.
+void masked(Surface& dst, int x, int y, int w, int h, const PictureBox& mask, const PictureBox& image) {
+    if (const Surface* m = mask.shown()) blit(dst, x, y, w, h, *m, 0, 0, Rop::And);
+    if (const Surface* i = image.shown()) blit(dst, x, y, w, h, *i, 0, 0, Rop::Paint);
+}
+
+void opaque(Surface& dst, int x, int y, int w, int h, const PictureBox& box) {
+    if (const Surface* p = box.shown()) blit(dst, x, y, w, h, *p, 0, 0, Rop::Copy);
+}
+
+}  // namespace
+
+void RenderFrame(App& app) {
+    GameState& s = app.state;
+    MainWindow& f = app.loaded(app.Form1);
+
+    f.Label2->caption = std::to_string(s.playerX);
+    f.Label3->caption = std::to_string(s.scrollX);
+
+    f.all->clear();
+    Surface& screen = f.all->image();
+
+    if (const Surface* back = f.picBack->shown())
+        blit(screen, 0, 0, 640, 346, *back, s.scrollX, s.scrollY, Rop::Copy);
+
+    if (s.shotActive) {
+        s.shotX += s.shotSpeed;
+        if (s.shotX < s.scrollX || s.shotX > s.scrollX + 640) s.shotActive = false;
+        if (s.shotSpeed < 0) masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firelw, *f.firelb);
+        else masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firerw, *f.firerb);
+    }
+
+    if (s.levelNumber == 12) {
+        const bool right = s.bossFight && s.bossDirection == Dir::Right;
+        masked(screen, s.bossX - s.scrollX, s.bossY, 34, 35, right ? *f.finalrw : *f.finallw,
+               right ? *f.finalrb : *f.finallb);
+    }
+
+    const int plantWidth = f.kytka->shown() ? f.kytka->shown()->width() : 39;
+    for (int i = 1; i <= 5; ++i)
+        if (s.plantHeight[i] > 0)
+            opaque(screen, s.plantX[i] - s.scrollX, s.plantY[i], plantWidth, s.plantHeight[i], *f.kytka);
+
+    for (int i = 1; i <= 10; ++i)
+        if (s.enemyAlive[i]) masked(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.enemyw, *f.enemyb);
+
+    if (s.levelNumber == 7 || s.levelNumber == 8) {
+        const int last = s.levelNumber == 7 ? 8 : 9;
+        for (int i = 7; i <= last; ++i) opaque(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.fireball);
+    }
+
+    if (s.playerVisible)
+        masked(screen, s.playerX, s.playerY + 4, s.playerWidth, s.playerHeight, *f.normw, *f.normb);
+
+    const int hearts = s.lives >= 1 && s.lives <= 3 ? s.lives : 0;
+    for (int i = 0; i < hearts; ++i) masked(screen, 580 + 15 * i, 10, 13, 16, *f.livew, *f.liveb);
+    // The finished image is shown with the next yield's presentation.
+}
 
 }  // namespace kv

@@ -1,9 +1,55 @@
 #include "screens/game_menu.h"
 
+#include "levels/game_over.h"
+#include "levels/level_files.h"
+#include "platform/errors.h"
 #include "shell/app.h"
 
 namespace kv {
 
-void GameMenuTick(App& /*app*/) {}
+void GameMenuTick(App& app) {
+    MainWindow& f = app.loaded(app.Form1);
+    if (f.menu->width < 200) {
+        f.menu->width += 10;
+        f.menu->height += 5;
+        return;
+    }
+    if (f.Picture6->top != 0) {
+        f.Picture6->top += 2;
+        return;
+    }
+    if (f.Picture7->left == 50) return;
+    f.Picture5->top -= 2;
+    f.Picture7->left -= 10;
+    f.Picture8->left += 10;
+}
+
+void ContinueClick(App& app) {
+    MainWindow& f = app.loaded(app.Form1);
+    f.Timer1->setEnabled(true);
+    f.Timer2->setEnabled(true);
+    f.menu->visible = false;
+    app.state.gamePaused = false;
+}
+
+void MenuItemClick(App& app) {
+    app.state.loopRunning = false;
+    app.unload(app.Form1);
+    DeleteLevelCopies(app);
+    // The code that loaded the main window shows it again, which loads it afresh.
+    app.load(app.Form1);
+}
+
+void ExitItemClick(App& app) {
+    MainWindow& f = app.loaded(app.Form1);
+    app.ini.Text[2] = std::to_string(app.state.framePeriod);
+    app.ini.SaveSettings();
+    f.loading->release();
+    f.all->release();
+    f.mask->release();
+    f.picBack->release();
+    ShowEndOfGame(app);
+    DeleteLevelCopies(app);
+}
 
 }  // namespace kv

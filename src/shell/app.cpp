@@ -13,9 +13,11 @@ App::App(Host& h, std::filesystem::path folder)
     : host(h),
       programFolder(std::move(folder)),
       random(static_cast<std::mt19937::result_type>(h.clock().ticks())),
+      sprites(loadSprites()),
       ini(*this),
       checkpoint(*this),
-      Form1(*this) {}
+      Form1(*this),
+      score1(*this) {}
 
 App::~App() {
     // Drop windows without running handlers: the program is over.
@@ -24,7 +26,7 @@ App::~App() {
 
 std::vector<Window*> App::windows() const {
     auto* self = const_cast<App*>(this);
-    return {&self->checkpoint, &self->Form1};
+    return {&self->checkpoint, &self->Form1, &self->score1};
 }
 
 Window* App::findWindow(const std::string& name) const {
@@ -193,6 +195,12 @@ void App::cleanExit() {
 }
 
 void App::warn(const std::string& message) const { std::cerr << "kvorlin: " << message << std::endl; }
+
+void App::warnOnce(const std::string& message) {
+    if (std::find(warned_.begin(), warned_.end(), message) != warned_.end()) return;
+    warned_.push_back(message);
+    warn(message);
+}
 
 void App::fail(const std::string& message) {
     host.showError(message);

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "persist/score_window.h"
 #include "persist/settings_holder.h"
 #include "platform/host.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "render/sprites.h"
 #include "screens/intro_window.h"
 #include "shell/game_state.h"
 #include "shell/main_window.h"
@@ -36,10 +38,12 @@ public:
     GameState state;
     TextRenderer text;
     std::mt19937 random;
+    const Sprites sprites;
 
     SettingsHolder ini;
     IntroWindow checkpoint;
     MainWindow Form1;
+    ScoreWindow score1;
 
     // A window's elements are reached through this: it loads the window first if needed.
     template <class W>
@@ -81,6 +85,8 @@ public:
     void cleanExit();
 
     void warn(const std::string& message) const;
+    // The same problem is reported once per run.
+    void warnOnce(const std::string& message);
     void fail(const std::string& message);
 
     Window* topWindow() const;
@@ -116,6 +122,7 @@ private:
     long long framesStarted_ = 0;
     std::vector<Busy> busy_;
     std::vector<Window*> shown_;  // show order: the last visible one is on top
+    std::vector<std::string> warned_;
     bool ended_ = false;
     int exitCode_ = 0;
 };

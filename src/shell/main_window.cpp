@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "player/animation_clock.h"
+#include "render/fixed_pictures.h"
 #include "render/game_clock.h"
 #include "shell/app.h"
 #include "shell/frame_loop.h"
@@ -15,19 +16,6 @@ namespace {
 
 constexpr Colour White = rgb(255, 255, 255);
 constexpr Colour Black = rgb(0, 0, 0);
-
-// A fixed picture of a few words, drawn once when the window loads.
-void drawWords(const TextRenderer& text, PictureBox& box, const std::string& words, Colour fore,
-               int size, bool bold) {
-    box.clear();
-    TextStyle style;
-    style.size = size;
-    style.bold = bold;
-    style.fore = fore;
-    style.align = TextStyle::Align::Center;
-    const int y = (box.height - text.lineHeight(style)) / 2;
-    text.draw(box.image(), 0, y, box.width, box.height - y, words, false, style);
-}
 
 }  // namespace
 
@@ -99,27 +87,9 @@ void MainWindow::build() {
     Label9->transparent = true;
     Label9->wordWrap = true;
 
-    hlmenu = &addPicture(client(), "hlmenu", 0, 0, 638, 345);
-    hlmenu->backColour = White;
-    const struct {
-        PictureBox** field;
-        const char* name;
-        int y;
-        const char* words;
-    } items[] = {{&novahra, "novahra", 104, "Nová hra"},
-                 {&napoveda, "napoveda", 136, "Nápověda"},
-                 {&credits, "credits", 168, "Credits"},
-                 {&konec, "konec", 200, "Konec"}};
-    for (const auto& item : items) {
-        *item.field = &addPicture(*hlmenu, item.name, 240, item.y, 122, 29);
-        drawWords(text, **item.field, item.words, Black, 16, true);
-    }
-    konec->onClick = [this] { app_.cleanExit(); };
-    soundyes = &addPicture(*hlmenu, "soundyes", 608, 8, 20, 20);
-    drawWords(text, *soundyes, "♪", Black, 14, true);
-    soundno = &addPicture(*hlmenu, "soundno", 608, 8, 20, 20);
-    drawWords(text, *soundno, "×", rgb(220, 0, 0), 16, true);
-    soundno->visible = false;
+    buildMainMenu();
+    buildGameMenu();
+    buildSprites();
 
     Timer1 = &addTimer("Timer1", 1000, true);
     Timer1->onTick = [this] { GameClockTick(app_); };
@@ -131,6 +101,53 @@ void MainWindow::build() {
     Timer5->onTick = [this] { BossTimerTick(app_); };
 
     music = app_.host.makeMusicPlayer();
+}
+
+void MainWindow::buildSprites() {
+    const Sprites& s = app_.sprites;
+    // Hidden boxes holding one picture each; assigning a picture shares it.
+    auto box = [this](const char* name, const Picture& p, int index = -1) {
+        PictureBox& b = addPicture(client(), name, 0, 0, p->width(), p->height(), index);
+        b.visible = false;
+        b.hasBack = false;
+        b.picture = p;
+        return &b;
+    };
+    auto pair = [&](PictureBox*& w, PictureBox*& b, const char* wn, const char* bn,
+                    const SpritePair& sp) {
+        w = box(wn, sp.mask);
+        b = box(bn, sp.image);
+    };
+    pair(lw1, lb1, "lw1", "lb1", s.l1);
+    pair(lw2, lb2, "lw2", "lb2", s.l2);
+    pair(rw1, rb1, "rw1", "rb1", s.r1);
+    pair(rw2, rb2, "rw2", "rb2", s.r2);
+    pair(nlw, nlb, "nlw", "nlb", s.nl);
+    pair(nrw, nrb, "nrw", "nrb", s.nr);
+    pair(dw, db, "dw", "db", s.d);
+    ko = box("ko", s.ko);
+    kc = box("kc", s.kc);
+    kob = box("kob", s.kob);
+    kcb = box("kcb", s.kcb);
+    enemylw = box("enemylw", s.enemyl[0].mask);
+    enemyrw = box("enemyrw", s.enemyr[0].mask);
+    for (int v = 0; v < 2; ++v) {
+        enemylb[v] = box("enemylb", s.enemyl[v].image, v);
+        enemyrb[v] = box("enemyrb", s.enemyr[v].image, v);
+    }
+    pair(firelw, firelb, "firelw", "firelb", s.firel);
+    pair(firerw, firerb, "firerw", "firerb", s.firer);
+    pair(finallw, finallb, "finallw", "finallb", s.finall);
+    pair(finalrw, finalrb, "finalrw", "finalrb", s.finalr);
+    pair(livew, liveb, "livew", "liveb", s.live);
+    fireball = box("fireball", s.fireball);
+
+    // The current pictures start on the standing-right frame, open plant, enemy frame 1.
+    normw = box("normw", s.nr.mask);
+    normb = box("normb", s.nr.image);
+    kytka = box("kytka", s.ko);
+    enemyw = box("enemyw", s.enemyl[0].mask);
+    enemyb = box("enemyb", s.enemyl[0].image);
 }
 
 void MainWindow::onLoad() {

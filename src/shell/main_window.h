@@ -52,6 +52,33 @@ public:
     PictureBox* konec = nullptr;
     PictureBox* soundyes = nullptr;
     PictureBox* soundno = nullptr;
+    PictureBox *napp = nullptr, *creed = nullptr, *ttmmaa = nullptr, *cre = nullptr;
+    PictureBox *hlpic = nullptr, *backg = nullptr;
+    // Item looks: normal and highlighted, for novahra, napoveda, credits, konec.
+    PictureBox *nhb = nullptr, *napb = nullptr, *creb = nullptr, *konb = nullptr;
+    PictureBox *nhn = nullptr, *napn = nullptr, *cren = nullptr, *konn = nullptr;
+
+    // In-game menu.
+    PictureBox* menu = nullptr;
+    PictureBox* Picture5 = nullptr;  // EXIT
+    PictureBox* Picture6 = nullptr;  // title
+    PictureBox* Picture7 = nullptr;  // CONTINUE
+    PictureBox* Picture8 = nullptr;  // MENU
+
+    // Sprite frames: hidden source pictures, and the current pictures the renderer copies.
+    PictureBox *lw1 = nullptr, *lb1 = nullptr, *lw2 = nullptr, *lb2 = nullptr;
+    PictureBox *rw1 = nullptr, *rb1 = nullptr, *rw2 = nullptr, *rb2 = nullptr;
+    PictureBox *nlw = nullptr, *nlb = nullptr, *nrw = nullptr, *nrb = nullptr;
+    PictureBox *dw = nullptr, *db = nullptr;
+    PictureBox *ko = nullptr, *kc = nullptr, *kob = nullptr, *kcb = nullptr;
+    PictureBox *enemylw = nullptr, *enemyrw = nullptr;
+    PictureBox* enemylb[2] = {};
+    PictureBox* enemyrb[2] = {};
+    PictureBox *normw = nullptr, *normb = nullptr, *kytka = nullptr;
+    PictureBox *enemyw = nullptr, *enemyb = nullptr, *fireball = nullptr;
+    PictureBox *firelw = nullptr, *firelb = nullptr, *firerw = nullptr, *firerb = nullptr;
+    PictureBox *finallw = nullptr, *finallb = nullptr, *finalrw = nullptr, *finalrb = nullptr;
+    PictureBox *livew = nullptr, *liveb = nullptr;
 
     Timer* Timer1 = nullptr;
     Timer* Timer2 = nullptr;
@@ -69,6 +96,10 @@ protected:
     void build() override;
 
 private:
+    void buildSprites();
+    void buildMainMenu();
+    void buildGameMenu();
+
     App& app_;
 };
 

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace kv {
+
+class App;
+
+// The boss of level 12: its step in UpdateActors, its jump in UpdatePlayer, and the speech
+// trigger in UpdateLifeAndLevel.
+void BossStep(App& app);
+void BossJumpStep(App& app);
+void BossSpeechTrigger(App& app);
+
+}  // namespace kv

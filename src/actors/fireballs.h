@@ -1,0 +1,11 @@
+#pragma once
+
+namespace kv {
+
+class App;
+
+// The rolling fireballs' touch in levels 7 and 8, and the player's shot.
+void FireballContact(App& app, int slot);
+void ThrowShot(App& app);
+
+}  // namespace kv

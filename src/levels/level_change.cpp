@@ -1,0 +1,26 @@
+#include "levels/level_change.h"
+
+#include <memory>
+
+#include "levels/level_files.h"
+#include "platform/bmp.h"
+#include "render/score.h"
+#include "shell/app.h"
+
+namespace kv {
+
+void CompleteLevel(App& app) {
+    GameState& s = app.state;
+    MainWindow& f = app.loaded(app.Form1);
+    const int n = ++s.levelNumber;
+    DeleteLevelCopies(app);
+    CopyLevelPictures(app, n, true);
+    f.loadd->release();
+    f.loadd->picture = std::make_shared<const Surface>(loadBmp(LevelFile(app, "e", n, ".bmp")));
+    f.loading->visible = true;
+    f.Label6->caption = "level : " + std::to_string(n);
+    f.Timer3->setEnabled(true);
+    AddScore(app, 100);
+}
+
+}  // namespace kv

@@ -1,0 +1,36 @@
+#include "persist/score_window.h"
+
+#include "render/score.h"
+#include "shell/app.h"
+
+namespace kv {
+
+void ScoreWindow::build() {
+    caption = "Kvorlin";
+    client().backColour = rgb(0, 0, 0);
+    box = &addPicture(client(), "box", 170, 110, 300, 125);
+    box->backColour = rgb(255, 255, 255);
+    title = &addLabel(*box, "title", 0, 20, 300, 40, "GAME OVER");
+    title->style.size = 26;
+    title->style.bold = true;
+    title->style.align = TextStyle::Align::Center;
+    title->transparent = true;
+    hint = &addLabel(*box, "hint", 0, 80, 300, 20, "");
+    hint->style.align = TextStyle::Align::Center;
+    hint->transparent = true;
+}
+
+void ScoreWindow::onLoad() {
+    keyPreview = true;
+    hint->caption = "score " + std::to_string(Score(app_)) + "   -   Space";
+}
+
+void ScoreWindow::onKeyDown(int key) {
+    if (key != keys::Space) return;
+    // A new game starts from a freshly loaded main window.
+    app_.unload(app_.Form1);
+    app_.show(app_.loaded(app_.Form1));
+    app_.unload(*this);
+}
+
+}  // namespace kv
