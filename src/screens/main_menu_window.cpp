@@ -1,4 +1,7 @@
 // The main menu's pictures and handlers, built with the main window.
+#include <algorithm>
+#include <memory>
+
 #include "render/fixed_pictures.h"
 #include "screens/game_menu.h"
 #include "screens/main_menu.h"
@@ -44,6 +47,9 @@ void MainWindow::buildMainMenu() {
         b.visible = false;
         b.backColour = White;
         drawWords(text, b, words, colour, 15, true);
+        // Kept as a shared picture: an item shows a look by holding the very same image.
+        b.picture = std::make_shared<const Surface>(b.image());
+        b.releaseImage();
         return &b;
     };
     nhb = look("nhb", "Nová hra", LightBlue);
@@ -67,9 +73,7 @@ void MainWindow::buildMainMenu() {
                  {&konec, "konec", 200, konb, KonecClick}};
     for (const auto& item : items) {
         PictureBox& b = addPicture(*hlmenu, item.name, 240, item.y, 122, 29);
-        b.picture = item.normal->image().width() ? std::make_shared<const Surface>(item.normal->image())
-                                                 : nullptr;
-        item.normal->picture = b.picture;
+        b.picture = item.normal->picture;
         b.hasBack = false;
         auto click = item.click;
         b.onClick = [this, click] { click(app_); };
@@ -77,8 +81,6 @@ void MainWindow::buildMainMenu() {
         b.onMouseMove = [this, self](int, int) { MenuHover(app_, self); };
         *item.field = &b;
     }
-    // The highlighted looks are shared pictures too, so hover is a swap of identity.
-    for (PictureBox* l : {nhn, napn, cren, konn}) l->picture = std::make_shared<const Surface>(l->image());
 
     soundyes = &addPicture(*hlmenu, "soundyes", 608, 8, 20, 20);
     drawWords(text, *soundyes, "♪", Black, 14, true);
