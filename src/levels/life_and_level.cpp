@@ -17,6 +17,15 @@ void showDead(MainWindow& f) {
 
 }  // namespace
 
+bool TouchesHazard(const App& app) {
+    const GameState& s = app.state;
+    const int lx = s.playerX + s.scrollX;
+    const int probeY = s.playerY + s.playerHeight - 5;
+    const bool left = HazardAt(app, lx - 4, probeY);
+    const bool right = HazardAt(app, lx + s.playerWidth + 3, probeY);
+    return left || right;
+}
+
 void UpdateLifeAndLevel(App& app) {
     GameState& s = app.state;
     MainWindow& f = app.loaded(app.Form1);
@@ -48,11 +57,9 @@ void UpdateLifeAndLevel(App& app) {
         return;
     }
 
-    const int lx = s.playerX + s.scrollX;
-    const int probeY = s.playerY + s.playerHeight - 5;
-    const bool hazardLeft = HazardAt(app, lx - 4, probeY);
-    const bool hazardRight = HazardAt(app, lx + s.playerWidth + 3, probeY);
-    if (!s.deathFall && (hazardLeft || hazardRight)) {
+    // Both probes are read on every call, also during a death fall.
+    const bool hazard = TouchesHazard(app);
+    if (!s.deathFall && hazard) {
         f.keyPreview = false;
         s.deathFall = true;
         s.jumping = true;

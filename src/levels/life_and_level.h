@@ -6,5 +6,7 @@ class App;
 
 // Death, lives, level completion and the player's walking, one frame.
 void UpdateLifeAndLevel(App& app);
+// Whether either side probe at the player's feet meets the hazard colour.
+bool TouchesHazard(const App& app);
 
 }  // namespace kv

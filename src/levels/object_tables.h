@@ -33,6 +33,8 @@ constexpr PlantStart U = PlantStart::Up;
 constexpr PlantStart D = PlantStart::Down;
 }  // namespace detail
 
+// One row of the table per level reads better than one value per line.
+// clang-format off
 inline constexpr std::array<LevelObjects, kLevelCount> kLevelObjects{{
     {60, 101,
      {{{2013, 91}, {2460, 206}, {2745, 206}, {5350, 206}, {5550, 113}}},
@@ -91,9 +93,12 @@ inline constexpr std::array<LevelObjects, kLevelCount> kLevelObjects{{
      {{{100, 270}, {200, 270}, {300, 270}, {400, 270}, {2050, 216},
        {2150, 216}, {2000, 216}, {2100, 216}, {3460, 176}, {3900, 83}}}},
 }};
+// clang-format on
 
 // The objects of level 1..12.
-constexpr const LevelObjects& levelObjects(int level) { return kLevelObjects.at(level - 1); }
+constexpr const LevelObjects& levelObjects(int level) {
+    return kLevelObjects.at(level - 1);
+}
 
 // Enemy slots that roll as fireballs: 7 and 8 in level 7, 7 to 9 in level 8.
 constexpr bool isRollingFireball(int level, int slot) {

@@ -38,25 +38,34 @@ Window* App::findWindow(const std::string& name) const {
 App::Busy& App::busy(Window& w) {
     for (auto& b : busy_)
         if (b.window == &w) return b;
-    busy_.push_back({&w, 0, false, false});
+    busy_.push_back({&w, 0, false, false, false});
     return busy_.back();
 }
 
 void App::dispatch(Window& w, const std::function<void()>& handler) {
     ++busy(w).depth;
-    struct Leave {
-        App& app;
-        Window& w;
-        ~Leave() {
-            Busy& b = app.busy(w);
-            if (--b.depth == 0 && b.unloadPending) {
-                b.unloadPending = false;
-                app.unloadNow(w);
-                if (std::exchange(b.loadPending, false)) app.load(w);
-            }
-        }
-    } leave{*this, w};
-    handler();
+    try {
+        handler();
+    } catch (...) {
+        // On the way out with an error: finish a pending unload, but load nothing anew.
+        leave(w, false);
+        throw;
+    }
+    // Not from a destructor: a fresh load may fail, and that must reach the caller.
+    leave(w, true);
+}
+
+void App::leave(Window& w, bool reload) {
+    Busy& b = busy(w);
+    if (--b.depth > 0 || !b.unloadPending) return;
+    // Take the flags first: unloading may register other windows and move `b`.
+    const bool loadAgain = std::exchange(b.loadPending, false) && reload;
+    const bool showAgain = std::exchange(b.showPending, false) && loadAgain;
+    b.unloadPending = false;
+    unloadNow(w);
+    if (!loadAgain || ended_) return;
+    load(w);
+    if (showAgain) show(w);
 }
 
 void App::load(Window& w) {
@@ -88,6 +97,13 @@ void App::unloadNow(Window& w) {
 }
 
 void App::show(Window& w) {
+    if (w.isLoaded()) {
+        // Shown by code that has just unloaded it: it comes back loaded afresh.
+        if (Busy& b = busy(w); b.unloadPending) {
+            b.loadPending = b.showPending = true;
+            return;
+        }
+    }
     loaded(w);
     w.visible = true;
     shown_.erase(std::remove(shown_.begin(), shown_.end(), &w), shown_.end());

@@ -55,6 +55,7 @@ public:
     // Takes effect at once, or, when asked from inside the window's own handler or frame
     // procedure, as soon as that code returns.
     void unload(Window& w);
+    // Loads the window if needed; a window whose unload is pending comes back afresh.
     void show(Window& w);
     void hide(Window& w);
 
@@ -113,8 +114,11 @@ private:
         int depth;
         bool unloadPending;
         bool loadPending;
+        bool showPending;
     };
     Busy& busy(Window& w);
+    // The end of a handler: a pending unload happens now, then a pending load and show.
+    void leave(Window& w, bool reload);
     void unloadNow(Window& w);
 
     FrameLoop loop_;

@@ -1,0 +1,31 @@
+#include "compiler.h"
+
+#include "level_error.h"
+#include "levels/object_tables.h"
+#include "platform/bmp.h"
+#include "rules.h"
+#include "title.h"
+
+namespace kv::levelc {
+
+CompiledLevel compileLevel(const LevelMap& map, bool searchPaths) {
+    if (map.number < 1 || map.number > kLevelCount)
+        throw LevelError(map.fileName, "there is no level " + std::to_string(map.number) +
+                                           " (levels are 1 to " + std::to_string(kLevelCount) +
+                                           ")");
+    CompiledLevel out;
+    out.number = map.number;
+    out.pictures = renderLevel(map);
+    checkLevel(map, out.pictures, levelObjects(map.number), searchPaths);
+    out.title = renderTitle(map, out.pictures);
+    return out;
+}
+
+void writeLevel(const CompiledLevel& level, const std::filesystem::path& folder) {
+    const std::string n = std::to_string(level.number);
+    saveBmp(level.pictures.background, folder / ("episode" + n + ".lev"));
+    saveBmp(level.pictures.mask, folder / ("episode" + n + "mask.lev"));
+    saveBmp(level.title, folder / ("e" + n + ".lev"));
+}
+
+}  // namespace kv::levelc
