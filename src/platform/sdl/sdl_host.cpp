@@ -2,9 +2,12 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/sdl_music.h"
 
@@ -48,6 +51,9 @@ int virtualKeyFor(int k) {
 }
 
 SdlHost::SdlHost() {
+    // The window surface straight from the windowing system, not through a GL renderer that
+    // may be a software rasteriser.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError() +
                                  " (no display? use --headless for runs without one)");
@@ -59,22 +65,17 @@ SdlHost::SdlHost() {
             "no display found (is DISPLAY set?); use --headless for runs without one");
     }
     window_ = SDL_CreateWindow("Kvorlin", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               640 * Scale, 345 * Scale, SDL_WINDOW_SHOWN);
-    if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!window_ || !renderer_) {
+                               640 * Scale, 345 * Scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    if (!window_) {
         const std::string why = SDL_GetError();
-        if (window_) SDL_DestroyWindow(window_);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + why);
     }
-    SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
     SDL_StartTextInput();
 }
 
 SdlHost::~SdlHost() {
     audio_.reset();
-    if (texture_) SDL_DestroyTexture(texture_);
-    SDL_DestroyRenderer(renderer_);
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
@@ -93,47 +94,100 @@ void SdlHost::pollInput(InputSink& sink) {
                 if (int vk = virtualKeyFor(e.key.keysym.sym)) sink.keyUp(vk);
                 break;
             case SDL_TEXTINPUT: sink.textTyped(e.text.text); break;
-            // With a logical size set, SDL already reports mouse positions in game pixels.
             case SDL_MOUSEBUTTONDOWN:
-                if (e.button.button == SDL_BUTTON_LEFT) sink.mouseDown(e.button.x, e.button.y);
+                if (e.button.button == SDL_BUTTON_LEFT) {
+                    int x, y;
+                    toGame(e.button.x, e.button.y, x, y);
+                    sink.mouseDown(x, y);
+                }
                 break;
-            case SDL_MOUSEMOTION: sink.mouseMove(e.motion.x, e.motion.y); break;
+            case SDL_MOUSEMOTION: {
+                int x, y;
+                toGame(e.motion.x, e.motion.y, x, y);
+                sink.mouseMove(x, y);
+                break;
+            }
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                     e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                    redraw();
+                    redraw();  // the window surface is new or was overwritten
                 break;
             default: break;
         }
     }
 }
 
+void SdlHost::placeFrame(int frameW, int frameH, int& scale, int& offsetX, int& offsetY) const {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    scale = std::max(1, std::min(w / std::max(frameW, 1), h / std::max(frameH, 1)));
+    offsetX = (w - frameW * scale) / 2;
+    offsetY = (h - frameH * scale) / 2;
+}
+
+void SdlHost::toGame(int wx, int wy, int& gx, int& gy) const {
+    int scale, ox, oy;
+    placeFrame(shown_.empty() ? 640 : shown_.width(), shown_.empty() ? 345 : shown_.height(), scale,
+               ox, oy);
+    gx = (wx - ox) / scale - (wx < ox ? 1 : 0);
+    gy = (wy - oy) / scale - (wy < oy ? 1 : 0);
+}
+
 void SdlHost::present(const Surface& frame) {
     if (frame.empty()) return;
-    // Most menu frames repeat the last one; uploading and scaling them again costs real time.
-    if (texture_ && frame == shown_) return;
+    // Most menu frames repeat the last one; scaling and sending them again costs real time.
+    if (frame == shown_) return;
     shown_ = frame;
-    if (!texture_ || textureW_ != frame.width() || textureH_ != frame.height()) {
-        if (texture_) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888,
-                                     SDL_TEXTUREACCESS_STREAMING, frame.width(), frame.height());
-        if (!texture_) return;
-        // Set explicitly: an environment hint could otherwise blur the pixels.
-        SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-        textureW_ = frame.width();
-        textureH_ = frame.height();
-        SDL_RenderSetLogicalSize(renderer_, textureW_, textureH_);
-    }
-    SDL_UpdateTexture(texture_, nullptr, frame.row(0), frame.width() * 4);
     redraw();
 }
 
 void SdlHost::redraw() {
-    if (!texture_) return;
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    // Scaled by hand into the window's own surface: crisp whole-number scaling, and far cheaper
+    // than a renderer that falls back to software GL on machines without a graphics card.
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target || shown_.empty()) return;
+    int scale, ox, oy;
+    placeFrame(shown_.width(), shown_.height(), scale, ox, oy);
+    const SDL_PixelFormat* format = target->format;
+    if (format->BytesPerPixel != 4) {
+        // Unusual displays: let SDL convert and scale.
+        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<Colour*>(shown_.row(0)), shown_.width(), shown_.height(), 32,
+            shown_.width() * 4, SDL_PIXELFORMAT_XBGR8888);
+        if (!src) return;
+        SDL_FillRect(target, nullptr, 0);
+        SDL_Rect dst{ox, oy, shown_.width() * scale, shown_.height() * scale};
+        SDL_BlitScaled(src, nullptr, target, &dst);
+        SDL_FreeSurface(src);
+        SDL_UpdateWindowSurface(window_);
+        return;
+    }
+    SDL_LockSurface(target);
+    SDL_FillRect(target, nullptr, SDL_MapRGB(format, 0, 0, 0));
+    std::vector<Uint32> line(static_cast<std::size_t>(shown_.width()) * scale);
+    for (int y = 0; y < shown_.height(); ++y) {
+        const int wy = oy + y * scale;
+        if (wy < 0 || wy + scale > target->h) continue;
+        const Colour* src = shown_.row(y);
+        for (int x = 0; x < shown_.width(); ++x) {
+            const Uint32 px = static_cast<Uint32>(redOf(src[x]) >> format->Rloss) << format->Rshift |
+                              static_cast<Uint32>(greenOf(src[x]) >> format->Gloss) << format->Gshift |
+                              static_cast<Uint32>(blueOf(src[x]) >> format->Bloss) << format->Bshift |
+                              format->Amask;
+            for (int k = 0; k < scale; ++k) line[static_cast<std::size_t>(x) * scale + k] = px;
+        }
+        const int x0 = std::max(ox, 0);
+        const int skip = x0 - ox;
+        const int count = std::min(static_cast<int>(line.size()) - skip, target->w - x0);
+        if (count <= 0) continue;
+        for (int k = 0; k < scale; ++k) {
+            auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
+                                                  static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
+            std::memcpy(row + x0, line.data() + skip, static_cast<std::size_t>(count) * 4);
+        }
+    }
+    SDL_UnlockSurface(target);
+    SDL_UpdateWindowSurface(window_);
 }
 
 void SdlHost::idleUntil(Millis due) {

@@ -7,8 +7,6 @@
 #include "platform/host.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 
 namespace kv {
 
@@ -31,12 +29,13 @@ public:
 
 private:
     RealClock clock_;
-    SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int textureW_ = 0, textureH_ = 0;
-    Surface shown_;  // the last frame uploaded: an unchanged frame is not sent again
+    // Window pixel of a game pixel: frame scaled by a whole number, centred.
+    void placeFrame(int frameW, int frameH, int& scale, int& offsetX, int& offsetY) const;
+    void toGame(int wx, int wy, int& gx, int& gy) const;
     void redraw();
+
+    SDL_Window* window_ = nullptr;
+    Surface shown_;  // the last frame shown: an unchanged frame is not drawn again
     std::shared_ptr<SdlAudio> audio_;
 };
 
