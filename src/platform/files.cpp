@@ -21,6 +21,9 @@ std::string describe(const fs::path& file, const std::string& what) {
 }  // namespace
 
 std::string readFile(const fs::path& file) {
+    // A folder opens like a file here and reads as nothing at all.
+    std::error_code ec;
+    if (fs::is_directory(file, ec)) throw FileError(describe(file, "is a folder, not a file"));
     std::ifstream in(file, std::ios::binary);
     if (!in) throw FileError(describe(file, std::strerror(errno)));
     std::ostringstream out;

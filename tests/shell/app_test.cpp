@@ -1,0 +1,225 @@
+#include "shell/app.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "support/app_fixture.h"
+
+namespace kv {
+namespace {
+
+using test::HeadlessGame;
+using test::PlainSettings;
+
+TEST(App, UnloadFromTheWindowsOwnHandlerWaitsUntilItReturns) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    MainWindow& f = app.Form1;
+    ASSERT_TRUE(f.isLoaded());
+    bool readAfterUnload = false;
+    f.Picture1->onClick = [&] {
+        app.unload(f);
+        // The rest of the handler still runs on a whole window.
+        readAfterUnload = f.isLoaded() && f.score->caption == "0";
+    };
+    app.click(f, *f.Picture1);
+    EXPECT_TRUE(readAfterUnload);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_FALSE(app.hasFrameLoop());  // its loop went with it
+    EXPECT_EQ(app.topWindow(), nullptr);
+
+    // From outside its own code the unload is immediate.
+    app.show(app.loaded(f));
+    ASSERT_TRUE(f.isLoaded());
+    app.unload(f);
+    EXPECT_FALSE(f.isLoaded());
+}
+
+TEST(App, ReadingAnUnloadedWindowLoadsItWithoutShowingIt) {
+    HeadlessGame game({.sysIni = "[KV]\r\nfirstrun=no\r\nspeed=31\r\n"});
+    game.openMainWindow();
+    App& app = game.app;
+    ASSERT_FALSE(app.checkpoint.isLoaded());
+    // The intro's load handler fills its hidden label from the settings.
+    EXPECT_EQ(app.loaded(app.checkpoint).Label1->caption, "31");
+    EXPECT_TRUE(app.checkpoint.isLoaded());
+    EXPECT_FALSE(app.checkpoint.visible);
+    EXPECT_EQ(app.topWindow(), &app.Form1);
+}
+
+TEST(App, WindowUnloadedAndShownByItsOwnCodeComesBackFresh) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    MainWindow& f = app.Form1;
+    f.score->caption = "500";
+    app.state.lives = 1;
+    f.Picture1->onClick = [&] {
+        app.unload(f);
+        app.show(app.loaded(f));
+    };
+    app.click(f, *f.Picture1);
+    ASSERT_TRUE(f.isLoaded());
+    EXPECT_TRUE(f.visible);
+    EXPECT_EQ(f.score->caption, "0");
+    EXPECT_EQ(app.state.lives, 3);
+    EXPECT_EQ(app.topWindow(), &f);
+    EXPECT_TRUE(app.hasFrameLoop());
+}
+
+TEST(App, NewFrameLoopReplacesTheOldOne) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    Window& owner = app.Form1;
+    int a = 0, b = 0;
+    auto at = [] { return Millis{0}; };
+    app.setFrameLoop({&owner, at, [&] { return ++a, true; }});
+    app.setFrameLoop({&owner, at, [&] { return ++b, true; }});
+    app.runFramePass();
+    app.runFramePass();
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 2);
+
+    // A pass that registers its successor and then ends leaves the successor running.
+    app.setFrameLoop({&owner, at, [&] {
+                          app.setFrameLoop({&owner, at, [&] { return ++b, true; }});
+                          return false;
+                      }});
+    app.runFramePass();
+    ASSERT_TRUE(app.hasFrameLoop());
+    app.runFramePass();
+    EXPECT_EQ(b, 3);
+
+    // A pass that ends without one leaves no loop.
+    app.setFrameLoop({&owner, at, [&] { return false; }});
+    app.runFramePass();
+    EXPECT_FALSE(app.hasFrameLoop());
+    EXPECT_FALSE(app.runFramePass());
+}
+
+// The high-score window reloads the main window while the main window's loop is in a yield.
+TEST(App, MainWindowReloadedFromInsideItsLoopRunsOneFreshLoop) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    MainWindow& f = app.Form1;
+    int reloads = 0;
+    f.Timer3->onTick = [&] {
+        ++reloads;
+        app.unload(f);
+        app.show(app.loaded(f));
+    };
+    f.Timer3->setEnabled(true);
+    f.score->caption = "500";
+    game.driver.wait(1100);
+    EXPECT_EQ(reloads, 1);
+    ASSERT_TRUE(f.isLoaded());
+    EXPECT_TRUE(f.visible);
+    EXPECT_EQ(f.score->caption, "0");
+    EXPECT_FALSE(f.Timer3->enabled());
+    ASSERT_TRUE(app.hasFrameLoop());
+    // One loop, paced as one: 26 ms a frame at the default period.
+    game.driver.frames(1);
+    const Millis t0 = game.host.virtualClock().ticks();
+    const long long n0 = app.framesStarted();
+    game.driver.frames(10);
+    EXPECT_EQ(game.host.virtualClock().ticks() - t0, 260);
+    EXPECT_EQ(app.framesStarted() - n0, 10);
+}
+
+// A reload whose load handler fails ends the program with the file's name, not a crash.
+TEST(App, FailingReloadEndsTheProgramCleanly) {
+    for (bool byShow : {false, true}) {
+        test::CapturedStderr stderrText;
+        HeadlessGame game({.sysIni = PlainSettings});
+        game.openMainWindow();
+        App& app = game.app;
+        MainWindow& f = app.Form1;
+        std::filesystem::remove(game.path("/grafix/test.lev"));
+        f.Picture1->onClick = [&] {
+            app.unload(f);
+            if (byShow) {
+                app.show(app.loaded(f));
+            } else {
+                app.load(f);
+            }
+        };
+        EXPECT_EQ(game.script("click Form1.Picture1"), 0);
+        EXPECT_TRUE(app.ended()) << byShow;
+        EXPECT_NE(app.exitCode(), 0);
+        ASSERT_EQ(game.host.errors().size(), 1u);
+        EXPECT_NE(game.host.errors()[0].find("test.lev"), std::string::npos);
+    }
+}
+
+TEST(App, KeysReachTheHandlersOnlyWithKeyPreview) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    MainWindow& f = app.Form1;
+    EXPECT_TRUE(f.keyPreview);
+    app.state.framePeriod = 40;
+    // Every key release shows the frame period in the stats panel.
+    f.keyPreview = false;
+    app.keyDown('A');
+    app.keyUp('A');
+    EXPECT_EQ(f.Label5->caption, "Label5");
+    f.keyPreview = true;
+    app.keyDown('A');
+    app.keyUp('A');
+    EXPECT_EQ(f.Label5->caption, "40");
+}
+
+TEST(App, MouseClickGoesToTheTopmostControlUnderIt) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    MainWindow& f = app.Form1;
+    // Lift the menu item above everything else at its place.
+    f.hlmenu->bringToFront();
+    f.novahra->bringToFront();
+    int clicks = 0;
+    f.novahra->onClick = [&] { ++clicks; };
+    app.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
+    EXPECT_EQ(clicks, 1);
+    f.novahra->visible = false;
+    app.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(App, ClosingTheWindowIsTheCleanExit) {
+    test::CapturedStderr stderrText;
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    App& app = game.app;
+    ASSERT_TRUE(game.exists("/grafix/test.bmp"));
+    ASSERT_TRUE(game.exists("/music/1.mid"));
+    writeFileAtomic(game.path("/grafix/episode1.bmp"), "x");
+    writeFileAtomic(game.path("/grafix/notes.txt"), "x");
+    app.ini.Text[3] = "zmena";
+
+    app.closeRequested();
+
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_FALSE(app.Form1.isLoaded());
+    EXPECT_FALSE(app.ini.isLoaded());
+    EXPECT_FALSE(game.exists("/grafix/test.bmp"));
+    EXPECT_FALSE(game.exists("/grafix/episode1.bmp"));
+    for (int i = 1; i <= 7; ++i) {
+        EXPECT_FALSE(game.exists("/music/" + std::to_string(i) + ".mid")) << i;
+        EXPECT_TRUE(game.exists("/music/" + std::to_string(i) + ".mus")) << i;
+    }
+    EXPECT_TRUE(game.exists("/grafix/test.lev"));
+    EXPECT_TRUE(game.exists("/grafix/notes.txt"));
+    EXPECT_NE(game.bytes("/sys.ini").find("Nastaveni2=zmena\r\n"), std::string::npos);
+    // The program is over: no frame runs any more.
+    EXPECT_FALSE(app.hasFrameLoop());
+    EXPECT_EQ(app.run(), 0);
+}
+
+}  // namespace
+}  // namespace kv
