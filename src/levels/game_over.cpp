@@ -6,4 +6,12 @@ namespace kv {
 
 void ShowEndOfGame(App& app) { app.show(app.loaded(app.score1)); }
 
+void FinishGame(App& app) {
+    MainWindow& f = app.loaded(app.Form1);
+    app.ini.Text[2] = std::to_string(app.state.framePeriod);
+    app.ini.SaveSettings();
+    for (PictureBox* p : {f.loading, f.all, f.mask, f.picBack}) p->release();
+    ShowEndOfGame(app);
+}
+
 }  // namespace kv

@@ -47,14 +47,7 @@ void UpdateLifeAndLevel(App& app) {
 
     if (s.gameOverFall && s.playerY > 480) {
         s.gamePaused = true;
-        app.ini.Text[2] = std::to_string(s.framePeriod);
-        app.ini.SaveSettings();
-        f.loading->release();
-        f.all->release();
-        f.mask->release();
-        f.picBack->release();
-        ShowEndOfGame(app);
-        return;
+        FinishGame(app);
     }
 
     // Both probes are read on every call, also during a death fall.

@@ -41,14 +41,7 @@ void MenuItemClick(App& app) {
 }
 
 void ExitItemClick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
-    app.ini.Text[2] = std::to_string(app.state.framePeriod);
-    app.ini.SaveSettings();
-    f.loading->release();
-    f.all->release();
-    f.mask->release();
-    f.picBack->release();
-    ShowEndOfGame(app);
+    FinishGame(app);
     DeleteLevelCopies(app);
 }
 

@@ -44,15 +44,7 @@ void Form1KeyDown(App& app, int key) {
     if (key == keys::Left) s.walkDirection = Dir::Left;
     if (key == keys::Right) s.walkDirection = Dir::Right;
     if (s.speechStep == 1 && key == keys::Space && f.finaltext->visible) s.speechStep = 2;
-    if (s.speechStep == 3 && key == keys::Space && f.finaltext->visible) {
-        app.ini.Text[2] = std::to_string(s.framePeriod);
-        app.ini.SaveSettings();
-        f.loading->release();
-        f.all->release();
-        f.mask->release();
-        f.picBack->release();
-        ShowEndOfGame(app);
-    }
+    if (s.speechStep == 3 && key == keys::Space && f.finaltext->visible) FinishGame(app);
     if (key == keys::Space && !s.jumping && s.onGround) {
         s.jumping = true;
         s.jumpStep = 15;
