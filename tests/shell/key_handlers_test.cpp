@@ -183,8 +183,9 @@ TEST_F(Keys, WithoutKeyPreviewNoKeyDoesAnything) {
     s.onGround = true;
     s.lives = 1;
     f.keyPreview = false;
-    for (int key : {int{keys::Esc}, int{keys::Space}, int{keys::S}, int{keys::Left}, int{keys::Right},
-                    int{keys::Ctrl}, int{keys::I}, int{keys::Add}, int{keys::Subtract}})
+    for (int key :
+         {int{keys::Esc}, int{keys::Space}, int{keys::S}, int{keys::Left}, int{keys::Right},
+          int{keys::Ctrl}, int{keys::I}, int{keys::Add}, int{keys::Subtract}})
         press(key);
     app.keyDown(keys::Left);
     EXPECT_FALSE(s.gamePaused);
@@ -200,7 +201,8 @@ TEST_F(Keys, WithoutKeyPreviewNoKeyDoesAnything) {
 }
 
 TEST_F(Keys, TheDriverNamesReachTheSameHandlers) {
-    ASSERT_EQ(game.script("key down Left\nkey press Right\nkey up Left\nkey press Add\nkey press S"), 0);
+    ASSERT_EQ(
+        game.script("key down Left\nkey press Right\nkey up Left\nkey press Add\nkey press S"), 0);
     EXPECT_EQ(s.walkDirection, Dir::None);
     EXPECT_EQ(s.facing, Dir::Left);
     EXPECT_EQ(s.framePeriod, 24);
