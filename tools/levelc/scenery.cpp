@@ -315,15 +315,21 @@ void chain(Surface& s, const Box& b) {
 }
 
 void crystal(Surface& s, const Box& b) {
-    const Colour base = b.tint ? b.tint : rgb(0x60, 0xD8, 0xF0);
-    const int n = std::max(2, b.w / 8);
+    // Blunt, flat-topped gems in violet: nothing like the pale spikes that kill.
+    const Colour base = b.tint ? b.tint : rgb(0xB0, 0x70, 0xE0);
+    const int n = std::max(2, b.w / 10);
+    s.fillRect(b.x, b.y + b.h - 4, b.w, 4, shade(base, -70));
     for (int i = 0; i < n; ++i) {
         const int cx = b.x + b.w * (2 * i + 1) / (2 * n);
-        const int h = b.h * (60 + pick(40, i, b.x, 71)) / 100;
-        const int hw = std::max(b.w / (2 * n), 2);
-        fillTriangle(s, cx, b.y + b.h - h, cx - hw, b.y + b.h, cx + hw, b.y + b.h,
-                     shade(base, -30));
-        fillTriangle(s, cx, b.y + b.h - h, cx - hw / 2, b.y + b.h, cx, b.y + b.h, shade(base, 50));
+        const int h = b.h * (55 + pick(35, i, b.x, 71)) / 100;
+        const int hw = std::max(b.w / (2 * n) - 1, 3);
+        const int top = b.y + b.h - 4 - h;
+        s.fillRect(cx - hw, top + hw, 2 * hw + 1, h - hw, shade(base, -25));
+        s.fillRect(cx - hw + 1, top + hw, hw, h - hw, base);
+        s.fillRect(cx - hw / 2, top, hw + 1, hw, shade(base, 30));
+        fillTriangle(s, cx - hw, top + hw, cx - hw / 2, top, cx - hw / 2, top + hw, shade(base, 30));
+        fillTriangle(s, cx + hw, top + hw, cx + hw / 2, top, cx + hw / 2, top + hw, shade(base, -10));
+        s.fillRect(cx - hw + 2, top + hw + 2, 1, std::max(h - hw - 6, 1), shade(base, 80));
     }
 }
 
