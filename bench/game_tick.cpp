@@ -18,7 +18,8 @@
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
-    const fs::path build = argc > 1 ? fs::path(argv[1]) : fs::canonical("/proc/self/exe").parent_path().parent_path();
+    const fs::path build =
+        argc > 1 ? fs::path(argv[1]) : fs::canonical("/proc/self/exe").parent_path().parent_path();
     const fs::path dir = fs::temp_directory_path() / "kvorlin-game-tick";
     fs::remove_all(dir);
     fs::create_directories(dir / "grafix");
@@ -50,13 +51,17 @@ int main(int argc, char** argv) {
         if (app.state.lives < 1) app.state.lives = 3;  // keep playing
         const auto t0 = std::chrono::steady_clock::now();
         kv::GameTick(app);
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count());
     }
     std::vector<double> sorted = ms;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("GameTick over %d frames (level %d at the end, x %d): median %.4f ms, p99 %.4f ms, worst %.3f ms\n",
-                frames, app.state.levelNumber, app.state.playerX + app.state.scrollX,
-                sorted[sorted.size() / 2], sorted[sorted.size() * 99 / 100], sorted.back());
+    std::printf(
+        "GameTick over %d frames (level %d at the end, x %d): median %.4f ms, p99 %.4f ms, worst "
+        "%.3f ms\n",
+        frames, app.state.levelNumber, app.state.playerX + app.state.scrollX,
+        sorted[sorted.size() / 2], sorted[sorted.size() * 99 / 100], sorted.back());
     fs::remove_all(dir);
     return 0;
 }

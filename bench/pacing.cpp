@@ -21,7 +21,7 @@ namespace {
 
 // A real clock without a window: the loop paces exactly as in the game.
 class TimedHost final : public kv::Host {
-public:
+  public:
     kv::Clock& clock() override { return clock_; }
     void pollInput(kv::InputSink&) override {}
     void present(const kv::Surface&) override {}
@@ -32,7 +32,7 @@ public:
     }
     void showError(const std::string& m) override { std::fprintf(stderr, "%s\n", m.c_str()); }
 
-private:
+  private:
     kv::RealClock clock_;
 };
 
@@ -47,7 +47,8 @@ std::filesystem::path makeProgramFolder() {
     std::filesystem::create_directories(dir / "grafix");
     std::filesystem::create_directories(dir / "music");
     kv::saveBmp(kv::Surface(2, 2), dir / "grafix" / "test.lev");
-    for (int i = 1; i <= 7; ++i) std::ofstream(dir / "music" / (std::to_string(i) + ".mus")) << "MThd";
+    for (int i = 1; i <= 7; ++i)
+        std::ofstream(dir / "music" / (std::to_string(i) + ".mus")) << "MThd";
     std::ofstream(dir / "sys.ini") << "[KV]\r\nfirstrun=no\r\nspeed=25\r\n";
     return dir;
 }
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
         starts.push_back(host.clock().ticks());
         app.runFramePass();
     }
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
     const double cpu = cpuSeconds() - cpu0;
 
     std::vector<kv::Millis> gaps;
@@ -83,10 +85,12 @@ int main(int argc, char** argv) {
                 starts.size() / wall, 1000.0 / period);
     std::printf("cpu: %.2f %% of one core\n", 100.0 * cpu / wall);
     if (!gaps.empty())
-        std::printf("frame-start intervals: min %lld ms, median %lld ms, max %lld ms, %.2f %% within +-1 ms of %lld\n",
-                    static_cast<long long>(gaps.front()), static_cast<long long>(gaps[gaps.size() / 2]),
-                    static_cast<long long>(gaps.back()), 100.0 * within / gaps.size(),
-                    static_cast<long long>(period));
+        std::printf(
+            "frame-start intervals: min %lld ms, median %lld ms, max %lld ms, %.2f %% within +-1 "
+            "ms of %lld\n",
+            static_cast<long long>(gaps.front()), static_cast<long long>(gaps[gaps.size() / 2]),
+            static_cast<long long>(gaps.back()), 100.0 * within / gaps.size(),
+            static_cast<long long>(period));
 
     kv::HeadlessHost virtualHost;
     kv::App headless(virtualHost, folder);

@@ -4,7 +4,9 @@
 
 namespace kv {
 
-void ShowEndOfGame(App& app) { app.show(app.loaded(app.score1)); }
+void ShowEndOfGame(App& app) {
+    app.show(app.loaded(app.score1));
+}
 
 void FinishGame(App& app) {
     MainWindow& f = app.loaded(app.Form1);

@@ -19,6 +19,8 @@ void CopyLevelPictures(const App& app, int level, bool withTitle) {
     copyFile(LevelFile(app, "mask", level, ".lev"), LevelFile(app, "mask", level, ".bmp"));
 }
 
-void DeleteLevelCopies(const App& app) { deleteMatching(gamePath(app.programFolder, "/grafix/*.bmp")); }
+void DeleteLevelCopies(const App& app) {
+    deleteMatching(gamePath(app.programFolder, "/grafix/*.bmp"));
+}
 
 }  // namespace kv

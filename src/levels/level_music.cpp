@@ -8,14 +8,22 @@ namespace kv {
 
 int TuneForLevel(int level) {
     switch (level) {
-        case 1: return 1;
-        case 3: return 2;
-        case 5: return 3;
-        case 7: return 4;
-        case 9: return 5;
-        case 11: return 6;
-        case 12: return 7;
-        default: return 0;
+        case 1:
+            return 1;
+        case 3:
+            return 2;
+        case 5:
+            return 3;
+        case 7:
+            return 4;
+        case 9:
+            return 5;
+        case 11:
+            return 6;
+        case 12:
+            return 7;
+        default:
+            return 0;
     }
 }
 
@@ -25,13 +33,15 @@ void StartLevelTune(App& app) {
     if (tune == 0) return;
     MainWindow& f = app.loaded(app.Form1);
     if (!f.music) return;
-    f.music->setFileName(gamePath(app.programFolder, "/music/" + std::to_string(tune) + ".mid").string());
+    f.music->setFileName(
+        gamePath(app.programFolder, "/music/" + std::to_string(tune) + ".mid").string());
     const std::string& text = app.ini.Text[10];
     if (auto volume = parseWholeNumber(text)) {
         f.music->setVolume(*volume);
     } else {
         // The default ":-)))" is no number: keep the player's volume rather than stop the game.
-        app.warnOnce("sys.ini: music volume \"" + text + "\" is not a whole number; volume unchanged");
+        app.warnOnce("sys.ini: music volume \"" + text +
+                     "\" is not a whole number; volume unchanged");
     }
     f.music->play();
 }

@@ -8,7 +8,7 @@ namespace kv {
 class App;
 
 class ScoreWindow final : public Window {
-public:
+  public:
     explicit ScoreWindow(App& app) : Window("score1", 640, 345), app_(app) {}
 
     PictureBox* box = nullptr;
@@ -18,10 +18,10 @@ public:
     void onLoad() override;
     void onKeyDown(int key) override;
 
-protected:
+  protected:
     void build() override;
 
-private:
+  private:
     App& app_;
 };
 

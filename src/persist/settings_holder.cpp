@@ -43,7 +43,8 @@ void SettingsHolder::LoadSettings() {
     }
 
     const auto file = gamePath(app_.programFolder, "\\sys.ini");
-    for (int i = 1; i <= Count; ++i) Text[i] = getProfileString(file, "KV", Keys[i], Defaults[i], 9);
+    for (int i = 1; i <= Count; ++i)
+        Text[i] = getProfileString(file, "KV", Keys[i], Defaults[i], 9);
 
     if (Text[1] == "yes") {
         Text[1] = "no";
@@ -71,6 +72,8 @@ void SettingsHolder::clearFields() {
     for (auto& t : Text) t.clear();
 }
 
-void SettingsHolder::endButton() { app_.endProgram(0); }
+void SettingsHolder::endButton() {
+    app_.endProgram(0);
+}
 
 }  // namespace kv

@@ -9,7 +9,7 @@ namespace kv {
 class App;
 
 class SettingsHolder {
-public:
+  public:
     static constexpr int Count = 10;
     static const std::array<const char*, Count + 1> Keys;      // 1-based
     static const std::array<const char*, Count + 1> Defaults;  // 1-based
@@ -33,7 +33,7 @@ public:
     void clearFields();
     void endButton();
 
-private:
+  private:
     App& app_;
     bool loaded_ = false;
 };

@@ -62,8 +62,8 @@ Surface decodeBmp(const std::string& b, const std::string& name) {
     }
     Surface out(width, height);
     for (int y = 0; y < height; ++y) {
-        const auto* src = reinterpret_cast<const std::uint8_t*>(b.data() + offset +
-                                                                stride * (topDown ? y : height - 1 - y));
+        const auto* src = reinterpret_cast<const std::uint8_t*>(
+            b.data() + offset + stride * (topDown ? y : height - 1 - y));
         Colour* dst = out.row(y);
         for (int x = 0; x < width; ++x) {
             if (bpp == 8) {
@@ -77,7 +77,9 @@ Surface decodeBmp(const std::string& b, const std::string& name) {
     return out;
 }
 
-Surface loadBmp(const std::filesystem::path& file) { return decodeBmp(readFile(file), file.string()); }
+Surface loadBmp(const std::filesystem::path& file) {
+    return decodeBmp(readFile(file), file.string());
+}
 
 std::string encodeBmp(const Surface& picture) {
     const std::size_t stride = (static_cast<std::size_t>(picture.width()) * 3 + 3) / 4 * 4;

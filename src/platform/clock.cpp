@@ -14,7 +14,8 @@ RealClock::RealClock()
 Millis RealClock::ticks() const {
     const std::uint64_t elapsed = SDL_GetPerformanceCounter() - start_;
     // Split to keep the multiplication from overflowing on long runs.
-    return static_cast<Millis>(elapsed / frequency_ * 1000 + elapsed % frequency_ * 1000 / frequency_);
+    return static_cast<Millis>(elapsed / frequency_ * 1000 +
+                               elapsed % frequency_ * 1000 / frequency_);
 }
 
 std::uint64_t RealClock::counterAt(Millis t) const {

@@ -7,7 +7,7 @@ namespace kv {
 using Millis = std::int64_t;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Millis ticks() const = 0;
     // Returns once ticks() has reached `due`. The real clock sleeps until shortly before the
@@ -17,12 +17,12 @@ public:
 
 // The real clock, from the high-resolution performance counter.
 class RealClock final : public Clock {
-public:
+  public:
     RealClock();
     Millis ticks() const override;
     void waitUntil(Millis due) override;
 
-private:
+  private:
     std::uint64_t counterAt(Millis t) const;
     std::uint64_t start_;
     std::uint64_t frequency_;
@@ -30,7 +30,7 @@ private:
 
 // The headless clock: moves only when the program waits, so runs are repeatable.
 class VirtualClock final : public Clock {
-public:
+  public:
     explicit VirtualClock(Millis start = 1000000) : now_(start) {}
     Millis ticks() const override { return now_; }
     void waitUntil(Millis due) override {
@@ -38,7 +38,7 @@ public:
     }
     void advanceTo(Millis t) { waitUntil(t); }
 
-private:
+  private:
     Millis now_;
 };
 

@@ -37,7 +37,9 @@ void paintText(Surface& dst, const Rect& box, const Rect& clip, const std::strin
     }
 }
 
-std::string colourText(Colour c) { return std::to_string(c); }
+std::string colourText(Colour c) {
+    return std::to_string(c);
+}
 
 bool parseInt(const std::string& v, long long& out) {
     try {
@@ -87,7 +89,8 @@ void Control::bringToFront() {
     siblings.push_back(std::move(self));
 }
 
-void Control::paint(Surface& dst, int ox, int oy, const Rect& clip, const TextRenderer& text) const {
+void Control::paint(Surface& dst, int ox, int oy, const Rect& clip,
+                    const TextRenderer& text) const {
     if (!visible || width <= 0 || height <= 0) return;
     const Rect box{ox + left, oy + top, width, height};
     const Rect inner = box.intersect(clip);
@@ -104,12 +107,18 @@ Control* Control::hitTest(int x, int y) {
 }
 
 bool Control::getProperty(const std::string& prop, std::string& out) const {
-    if (prop == "Left") out = std::to_string(left);
-    else if (prop == "Top") out = std::to_string(top);
-    else if (prop == "Width") out = std::to_string(width);
-    else if (prop == "Height") out = std::to_string(height);
-    else if (prop == "Visible") out = visible ? "True" : "False";
-    else return false;
+    if (prop == "Left")
+        out = std::to_string(left);
+    else if (prop == "Top")
+        out = std::to_string(top);
+    else if (prop == "Width")
+        out = std::to_string(width);
+    else if (prop == "Height")
+        out = std::to_string(height);
+    else if (prop == "Visible")
+        out = visible ? "True" : "False";
+    else
+        return false;
     return true;
 }
 
@@ -122,11 +131,16 @@ bool Control::setProperty(const std::string& prop, const std::string& value) {
     long long n = 0;
     if (!value.empty() && !parseInt(value, n)) return false;
     const int v = static_cast<int>(n);
-    if (prop == "Left") left = v;
-    else if (prop == "Top") top = v;
-    else if (prop == "Width") width = v;
-    else if (prop == "Height") height = v;
-    else return false;
+    if (prop == "Left")
+        left = v;
+    else if (prop == "Top")
+        top = v;
+    else if (prop == "Width")
+        width = v;
+    else if (prop == "Height")
+        height = v;
+    else
+        return false;
     return true;
 }
 
@@ -135,16 +149,20 @@ Surface& PictureBox::image() {
     return *ownImage_;
 }
 
-void PictureBox::clear() { image().fill(backColour); }
+void PictureBox::clear() {
+    image().fill(backColour);
+}
 
 const Surface* PictureBox::shown() const {
     if (ownImage_) return ownImage_.get();
     return picture.get();
 }
 
-void PictureBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer&) const {
+void PictureBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip,
+                           const TextRenderer&) const {
     if (hasBack) dst.fillRect(clip.x, clip.y, clip.w, clip.h, backColour);
-    if (const Surface* img = shown()) blitClipped(dst, clip, box.x, box.y, box.w, box.h, *img, 0, 0);
+    if (const Surface* img = shown())
+        blitClipped(dst, clip, box.x, box.y, box.w, box.h, *img, 0, 0);
 }
 
 bool PictureBox::getProperty(const std::string& prop, std::string& out) const {
@@ -165,17 +183,22 @@ bool PictureBox::setProperty(const std::string& prop, const std::string& value) 
     return Control::setProperty(prop, value);
 }
 
-void Label::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
+void Label::paintSelf(Surface& dst, const Rect& box, const Rect& clip,
+                      const TextRenderer& text) const {
     TextStyle s = style;
     s.fore = foreColour;
     paintText(dst, box, clip, caption, wordWrap, !transparent, backColour, s, text, cache_);
 }
 
 bool Label::getProperty(const std::string& prop, std::string& out) const {
-    if (prop == "Caption") out = caption;
-    else if (prop == "ForeColor") out = colourText(foreColour);
-    else if (prop == "BackColor") out = colourText(backColour);
-    else return Control::getProperty(prop, out);
+    if (prop == "Caption")
+        out = caption;
+    else if (prop == "ForeColor")
+        out = colourText(foreColour);
+    else if (prop == "BackColor")
+        out = colourText(backColour);
+    else
+        return Control::getProperty(prop, out);
     return true;
 }
 
@@ -206,9 +229,12 @@ bool TextBox::type(const std::string& utf8) {
     while (i < utf8.size()) {
         std::size_t len = 1;
         const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0xF0) len = 4;
-        else if (c >= 0xE0) len = 3;
-        else if (c >= 0xC0) len = 2;
+        if (c >= 0xF0)
+            len = 4;
+        else if (c >= 0xE0)
+            len = 3;
+        else if (c >= 0xC0)
+            len = 2;
         len = std::min(len, utf8.size() - i);
         if (maxLength > 0 && utf8Length(text) >= maxLength) break;
         text += utf8.substr(i, len);
@@ -228,7 +254,8 @@ bool TextBox::backspace() {
     return true;
 }
 
-void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const TextRenderer& text) const {
+void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip,
+                        const TextRenderer& text) const {
     TextStyle s = style;
     s.fore = foreColour;
     const Rect v = box.intersect(clip);
@@ -250,9 +277,12 @@ void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip, const T
 }
 
 bool TextBox::getProperty(const std::string& prop, std::string& out) const {
-    if (prop == "Text") out = text;
-    else if (prop == "ForeColor") out = colourText(foreColour);
-    else return Control::getProperty(prop, out);
+    if (prop == "Text")
+        out = text;
+    else if (prop == "ForeColor")
+        out = colourText(foreColour);
+    else
+        return Control::getProperty(prop, out);
     return true;
 }
 

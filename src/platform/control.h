@@ -20,7 +20,7 @@ struct Rect {
 };
 
 class Control {
-public:
+  public:
     Control(std::string name, int index = -1) : name_(std::move(name)), index_(index) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -61,11 +61,11 @@ public:
     virtual bool getProperty(const std::string& prop, std::string& out) const;
     virtual bool setProperty(const std::string& prop, const std::string& value);
 
-protected:
+  protected:
     virtual void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                            const TextRenderer& text) const = 0;
 
-private:
+  private:
     std::string name_;
     int index_;
     Control* parent_ = nullptr;
@@ -75,7 +75,7 @@ private:
 // A picture box. It shows either a shared picture (assigning one box's picture to another shares
 // the image, and "shows frame X" is an identity test) or an image of its own that is drawn into.
 class PictureBox : public Control {
-public:
+  public:
     using Control::Control;
 
     Colour backColour = rgb(255, 255, 255);
@@ -99,11 +99,11 @@ public:
     bool getProperty(const std::string& prop, std::string& out) const override;
     bool setProperty(const std::string& prop, const std::string& value) override;
 
-protected:
+  protected:
     void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                    const TextRenderer& text) const override;
 
-private:
+  private:
     std::unique_ptr<Surface> ownImage_;
 };
 
@@ -120,7 +120,7 @@ struct TextCache {
 };
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
 
     std::string caption;
@@ -133,16 +133,16 @@ public:
     bool getProperty(const std::string& prop, std::string& out) const override;
     bool setProperty(const std::string& prop, const std::string& value) override;
 
-protected:
+  protected:
     void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                    const TextRenderer& text) const override;
 
-private:
+  private:
     mutable TextCache cache_;
 };
 
 class TextBox : public Control {
-public:
+  public:
     using Control::Control;
 
     std::string text;
@@ -160,11 +160,11 @@ public:
     bool getProperty(const std::string& prop, std::string& out) const override;
     bool setProperty(const std::string& prop, const std::string& value) override;
 
-protected:
+  protected:
     void paintSelf(Surface& dst, const Rect& box, const Rect& clip,
                    const TextRenderer& text) const override;
 
-private:
+  private:
     mutable TextCache cache_;
 };
 

@@ -63,7 +63,8 @@ void copyFile(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     if (!fs::is_regular_file(from, ec)) throw FileError(describe(from, "file not found"));
     fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) throw FileError(describe(to, "cannot copy from " + from.string() + ": " + ec.message()));
+    if (ec)
+        throw FileError(describe(to, "cannot copy from " + from.string() + ": " + ec.message()));
 }
 
 bool wildcardMatch(const std::string& pattern, const std::string& name) {

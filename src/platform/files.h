@@ -18,7 +18,8 @@ int deleteMatching(const std::filesystem::path& pattern);
 bool wildcardMatch(const std::string& pattern, const std::string& name);
 // Joins the program folder and one of the game's path literals ("\grafix\e12.lev", "/sys.ini"),
 // accepting either separator in the literal.
-std::filesystem::path gamePath(const std::filesystem::path& programFolder, const std::string& literal);
+std::filesystem::path gamePath(const std::filesystem::path& programFolder,
+                               const std::string& literal);
 // The folder of the running executable.
 std::filesystem::path executableFolder();
 

@@ -12,7 +12,7 @@ namespace kv {
 
 // Receives input from the host; coordinates are in the game's pixels.
 class InputSink {
-public:
+  public:
     virtual ~InputSink() = default;
     virtual void keyDown(int key) = 0;
     virtual void keyUp(int key) = 0;
@@ -23,7 +23,7 @@ public:
 };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     virtual Clock& clock() = 0;
     // Hands every pending input event to the sink.

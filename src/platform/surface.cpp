@@ -14,7 +14,9 @@ void Surface::setPixel(int x, int y, Colour c) {
     pixels_[static_cast<std::size_t>(y) * width_ + x] = c;
 }
 
-void Surface::fill(Colour c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+void Surface::fill(Colour c) {
+    std::fill(pixels_.begin(), pixels_.end(), c);
+}
 
 void Surface::fillRect(int x, int y, int w, int h, Colour c) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
@@ -24,10 +26,26 @@ void Surface::fillRect(int x, int y, int w, int h, Colour c) {
 
 void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
     // Clip the source rectangle to the source, moving the destination along with it.
-    if (sx < 0) { w += sx; dx -= sx; sx = 0; }
-    if (sy < 0) { h += sy; dy -= sy; sy = 0; }
-    if (dx < 0) { w += dx; sx -= dx; dx = 0; }
-    if (dy < 0) { h += dy; sy -= dy; dy = 0; }
+    if (sx < 0) {
+        w += sx;
+        dx -= sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        h += sy;
+        dy -= sy;
+        sy = 0;
+    }
+    if (dx < 0) {
+        w += dx;
+        sx -= dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        h += dy;
+        sy -= dy;
+        dy = 0;
+    }
     w = std::min({w, src.width() - sx, dst.width() - dx});
     h = std::min({h, src.height() - sy, dst.height() - dy});
     if (w <= 0 || h <= 0) return;
@@ -35,9 +53,15 @@ void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx
         const Colour* s = src.row(sy + y) + sx;
         Colour* d = dst.row(dy + y) + dx;
         switch (rop) {
-            case Rop::Copy: std::copy(s, s + w, d); break;
-            case Rop::And: for (int x = 0; x < w; ++x) d[x] &= s[x]; break;
-            case Rop::Paint: for (int x = 0; x < w; ++x) d[x] |= s[x]; break;
+            case Rop::Copy:
+                std::copy(s, s + w, d);
+                break;
+            case Rop::And:
+                for (int x = 0; x < w; ++x) d[x] &= s[x];
+                break;
+            case Rop::Paint:
+                for (int x = 0; x < w; ++x) d[x] |= s[x];
+                break;
         }
     }
 }

@@ -12,12 +12,18 @@ constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>(r & 255) | static_cast<Colour>(g & 255) << 8 |
            static_cast<Colour>(b & 255) << 16;
 }
-constexpr int redOf(Colour c) { return static_cast<int>(c & 255); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 255); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 255); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 255);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 255);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 255);
+}
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, Colour fill = 0);
 
@@ -40,7 +46,7 @@ public:
 
     bool operator==(const Surface&) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Colour> pixels_;

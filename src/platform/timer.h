@@ -9,7 +9,7 @@
 namespace kv {
 
 class Timer {
-public:
+  public:
     Timer(std::string name, const Clock& clock, int interval, bool enabled);
 
     const std::string& name() const { return name_; }
@@ -26,7 +26,7 @@ public:
     // Fires the tick if it is due at `now`; returns whether it fired.
     bool fireIfDue(Millis now);
 
-private:
+  private:
     std::string name_;
     const Clock& clock_;
     int interval_;

@@ -13,7 +13,7 @@
 namespace kv {
 
 class Window {
-public:
+  public:
     Window(std::string name, int width, int height);
     virtual ~Window();
     Window(const Window&) = delete;
@@ -54,7 +54,7 @@ public:
     // Paints the client area and its controls.
     void paint(Surface& dst, const TextRenderer& text) const;
 
-protected:
+  protected:
     // Creates the window's controls with their start properties.
     virtual void build() = 0;
 
@@ -78,7 +78,7 @@ protected:
 
     const Clock& clock() const { return *clock_; }
 
-private:
+  private:
     std::string name_;
     const Clock* clock_ = nullptr;
     std::unique_ptr<PictureBox> root_;

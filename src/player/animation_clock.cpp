@@ -6,7 +6,9 @@ namespace kv {
 namespace {
 
 // "Shows" is identity of the picture, not equal pixels.
-bool shows(const PictureBox& box, const PictureBox& frame) { return box.picture == frame.picture; }
+bool shows(const PictureBox& box, const PictureBox& frame) {
+    return box.picture == frame.picture;
+}
 
 void alternate(PictureBox& box, const PictureBox& first, const PictureBox& second) {
     box.picture = shows(box, first) ? second.picture : first.picture;
@@ -39,16 +41,27 @@ void AnimationTick(App& app) {
     }
 
     switch (s.levelNumber) {
-        case 1: case 2: alternate(*f.kytka, *f.ko, *f.kc); break;
-        case 3: case 4: case 7: case 8:
+        case 1:
+        case 2:
+            alternate(*f.kytka, *f.ko, *f.kc);
+            break;
+        case 3:
+        case 4:
+        case 7:
+        case 8:
             s.spriteVariant = 1;
             alternate(*f.kytka, *f.kob, *f.kcb);
             break;
-        case 5: case 6: case 9: case 10: case 11:
+        case 5:
+        case 6:
+        case 9:
+        case 10:
+        case 11:
             s.spriteVariant = 0;
             alternate(*f.kytka, *f.ko, *f.kc);
             break;
-        default: break;
+        default:
+            break;
     }
 
     if (s.playerHurt) {

@@ -10,9 +10,13 @@ std::int64_t MaskColour(const App& app, int x, int y) {
     return picture ? picture->pixel(x, y) : -1;
 }
 
-bool GroundAt(const App& app, int x, int y) { return MaskColour(app, x, y) == app.state.groundColour; }
+bool GroundAt(const App& app, int x, int y) {
+    return MaskColour(app, x, y) == app.state.groundColour;
+}
 
-bool HazardAt(const App& app, int x, int y) { return MaskColour(app, x, y) == app.state.hazardColour; }
+bool HazardAt(const App& app, int x, int y) {
+    return MaskColour(app, x, y) == app.state.hazardColour;
+}
 
 bool BossGroundAt(const App& app, int x, int y) {
     return MaskColour(app, x, y) == app.state.bossGroundColour;

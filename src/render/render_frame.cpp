@@ -6,7 +6,8 @@ namespace kv {
 namespace {
 
 // A masked figure: the mask combined by AND, then the image by OR, into the same box.
-void masked(Surface& dst, int x, int y, int w, int h, const PictureBox& mask, const PictureBox& image) {
+void masked(Surface& dst, int x, int y, int w, int h, const PictureBox& mask,
+            const PictureBox& image) {
     if (const Surface* m = mask.shown()) blit(dst, x, y, w, h, *m, 0, 0, Rop::And);
     if (const Surface* i = image.shown()) blit(dst, x, y, w, h, *i, 0, 0, Rop::Paint);
 }
@@ -33,8 +34,10 @@ void RenderFrame(App& app) {
     if (s.shotActive) {
         s.shotX += s.shotSpeed;
         if (s.shotX < s.scrollX || s.shotX > s.scrollX + 640) s.shotActive = false;
-        if (s.shotSpeed < 0) masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firelw, *f.firelb);
-        else masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firerw, *f.firerb);
+        if (s.shotSpeed < 0)
+            masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firelw, *f.firelb);
+        else
+            masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firerw, *f.firerb);
     }
 
     if (s.levelNumber == 12) {
@@ -46,14 +49,17 @@ void RenderFrame(App& app) {
     const int plantWidth = f.kytka->shown() ? f.kytka->shown()->width() : 39;
     for (int i = 1; i <= 5; ++i)
         if (s.plantHeight[i] > 0)
-            opaque(screen, s.plantX[i] - s.scrollX, s.plantY[i], plantWidth, s.plantHeight[i], *f.kytka);
+            opaque(screen, s.plantX[i] - s.scrollX, s.plantY[i], plantWidth, s.plantHeight[i],
+                   *f.kytka);
 
     for (int i = 1; i <= 10; ++i)
-        if (s.enemyAlive[i]) masked(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.enemyw, *f.enemyb);
+        if (s.enemyAlive[i])
+            masked(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.enemyw, *f.enemyb);
 
     if (s.levelNumber == 7 || s.levelNumber == 8) {
         const int last = s.levelNumber == 7 ? 8 : 9;
-        for (int i = 7; i <= last; ++i) opaque(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.fireball);
+        for (int i = 7; i <= last; ++i)
+            opaque(screen, s.enemyX[i] - s.scrollX, s.enemyY[i], 34, 35, *f.fireball);
     }
 
     if (s.playerVisible)

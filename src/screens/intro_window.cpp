@@ -9,8 +9,8 @@ void IntroWindow::build() {
     client().backColour = rgb(0, 0, 0);
     picBack = &addPicture(client(), "picBack", 0, 0, 640, 480);
     picBack->backColour = rgb(0, 0, 0);
-    const int covers[4][4] = {{0, -80, 641, 201}, {0, 152, 641, 249}, {-88, 104, 249, 201},
-                              {440, 120, 225, 153}};
+    const int covers[4][4] = {
+        {0, -80, 641, 201}, {0, 152, 641, 249}, {-88, 104, 249, 201}, {440, 120, 225, 153}};
     for (int i = 0; i < 4; ++i) {
         Picture1[i] = &addPicture(client(), "Picture1", covers[i][0], covers[i][1], covers[i][2],
                                   covers[i][3], i);

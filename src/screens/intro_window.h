@@ -8,7 +8,7 @@ namespace kv {
 class App;
 
 class IntroWindow final : public Window {
-public:
+  public:
     explicit IntroWindow(App& app) : Window("checkpoint", 640, 345), app_(app) {}
 
     PictureBox* picBack = nullptr;
@@ -21,10 +21,10 @@ public:
     void onLoad() override;
     void onUnload() override;
 
-protected:
+  protected:
     void build() override;
 
-private:
+  private:
     App& app_;
 };
 

@@ -90,8 +90,10 @@ void MenuTick(App& app) {
     }
 
     if (f.ttmmaa->top > 350) {
-        if (f.cre->top >= 320) f.cre->top -= 1;
-        else if (f.hlpic->top <= 0) f.hlpic->top += 3;
+        if (f.cre->top >= 320)
+            f.cre->top -= 1;
+        else if (f.hlpic->top <= 0)
+            f.hlpic->top += 3;
     } else {
         f.ttmmaa->top += 5;
     }

@@ -210,7 +210,9 @@ void App::cleanExit() {
     endProgram(0);
 }
 
-void App::warn(const std::string& message) const { std::cerr << "kvorlin: " << message << std::endl; }
+void App::warn(const std::string& message) const {
+    std::cerr << "kvorlin: " << message << std::endl;
+}
 
 void App::warnOnce(const std::string& message) {
     if (std::find(warned_.begin(), warned_.end(), message) != warned_.end()) return;
@@ -261,10 +263,13 @@ void App::mouseMove(int x, int y) {
     Control* hit = w->client().hitTest(x, y);
     if (!hit || hit == &w->client() || !hit->onMouseMove) return;
     int ox = 0, oy = 0;
-    for (const Control* c = hit; c && c != &w->client(); c = c->parent()) ox += c->left, oy += c->top;
+    for (const Control* c = hit; c && c != &w->client(); c = c->parent())
+        ox += c->left, oy += c->top;
     dispatch(*w, [&] { hit->onMouseMove(x - ox, y - oy); });
 }
 
-void App::closeRequested() { cleanExit(); }
+void App::closeRequested() {
+    cleanExit();
+}
 
 }  // namespace kv

@@ -29,7 +29,7 @@ struct FrameLoop {
 };
 
 class App final : public InputSink {
-public:
+  public:
     App(Host& host, std::filesystem::path programFolder);
     ~App() override;
 
@@ -108,7 +108,7 @@ public:
     void click(Window& w, Control& c);
     void move(Window& w, Control& c);
 
-private:
+  private:
     struct Busy {
         Window* window;
         int depth;

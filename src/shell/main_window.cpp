@@ -200,10 +200,16 @@ void MainWindow::onLoad() {
     RunMainLoop(app_);
 }
 
-void MainWindow::onUnload() { music.reset(); }
+void MainWindow::onUnload() {
+    music.reset();
+}
 
-void MainWindow::onKeyDown(int key) { Form1KeyDown(app_, key); }
+void MainWindow::onKeyDown(int key) {
+    Form1KeyDown(app_, key);
+}
 
-void MainWindow::onKeyUp(int key) { Form1KeyUp(app_, key); }
+void MainWindow::onKeyUp(int key) {
+    Form1KeyUp(app_, key);
+}
 
 }  // namespace kv

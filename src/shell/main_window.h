@@ -10,7 +10,7 @@ namespace kv {
 class App;
 
 class MainWindow final : public Window {
-public:
+  public:
     explicit MainWindow(App& app) : Window("Form1", 638, 345), app_(app) {}
 
     // The play screen and the pictures behind it.
@@ -92,10 +92,10 @@ public:
     void onKeyDown(int key) override;
     void onKeyUp(int key) override;
 
-protected:
+  protected:
     void build() override;
 
-private:
+  private:
     void buildSprites();
     void buildMainMenu();
     void buildGameMenu();

@@ -18,16 +18,26 @@ struct BadLine {
     std::string why;
 };
 
-std::string boolText(bool b) { return b ? "True" : "False"; }
+std::string boolText(bool b) {
+    return b ? "True" : "False";
+}
 
 int keyCode(const std::string& k) {
     static const struct {
         const char* name;
         int code;
-    } names[] = {{"Esc", keys::Esc},     {"Space", keys::Space}, {"Left", keys::Left},
-                 {"Right", keys::Right}, {"Ctrl", keys::Ctrl},   {"S", keys::S},
-                 {"I", keys::I},         {"Add", keys::Add},     {"Subtract", keys::Subtract},
-                 {"Up", keys::Up},       {"Down", keys::Down},   {"Enter", keys::Enter},
+    } names[] = {{"Esc", keys::Esc},
+                 {"Space", keys::Space},
+                 {"Left", keys::Left},
+                 {"Right", keys::Right},
+                 {"Ctrl", keys::Ctrl},
+                 {"S", keys::S},
+                 {"I", keys::I},
+                 {"Add", keys::Add},
+                 {"Subtract", keys::Subtract},
+                 {"Up", keys::Up},
+                 {"Down", keys::Down},
+                 {"Enter", keys::Enter},
                  {"Backspace", keys::Backspace}};
     for (const auto& n : names)
         if (k == n.name) return n.code;
@@ -118,9 +128,12 @@ bool ScriptDriver::get(const std::string& name, std::string& value) {
     }
     const auto parts = splitDots(name);
     if (parts[0] == "App" && parts.size() == 2) {
-        if (parts[1] == "Ended") value = boolText(app_.ended());
-        else if (parts[1] == "ExitCode") value = std::to_string(app_.exitCode());
-        else return false;
+        if (parts[1] == "Ended")
+            value = boolText(app_.ended());
+        else if (parts[1] == "ExitCode")
+            value = std::to_string(app_.exitCode());
+        else
+            return false;
         return true;
     }
     if (parts[0] == "ini" && parts.size() == 2) {
@@ -138,11 +151,16 @@ bool ScriptDriver::get(const std::string& name, std::string& value) {
     Window* w = app_.findWindow(parts[0]);
     if (!w) return false;
     if (parts.size() == 2) {
-        if (parts[1] == "Loaded") value = boolText(w->isLoaded());
-        else if (parts[1] == "Visible") value = boolText(w->isLoaded() && w->visible);
-        else if (parts[1] == "KeyPreview") value = boolText(w->isLoaded() && w->keyPreview);
-        else if (parts[1] == "Caption") value = w->caption;
-        else return false;
+        if (parts[1] == "Loaded")
+            value = boolText(w->isLoaded());
+        else if (parts[1] == "Visible")
+            value = boolText(w->isLoaded() && w->visible);
+        else if (parts[1] == "KeyPreview")
+            value = boolText(w->isLoaded() && w->keyPreview);
+        else if (parts[1] == "Caption")
+            value = w->caption;
+        else
+            return false;
         return true;
     }
     if (parts.size() != 3) return false;
@@ -150,16 +168,23 @@ bool ScriptDriver::get(const std::string& name, std::string& value) {
     if (w == &app_.Form1 && parts[1] == "music") {
         MusicPlayer* m = app_.Form1.music.get();
         if (!m) return false;
-        if (parts[2] == "FileName") value = m->fileName();
-        else if (parts[2] == "Volume") value = std::to_string(m->volume());
-        else if (parts[2] == "PlayCount") value = std::to_string(m->playCount());
-        else return false;
+        if (parts[2] == "FileName")
+            value = m->fileName();
+        else if (parts[2] == "Volume")
+            value = std::to_string(m->volume());
+        else if (parts[2] == "PlayCount")
+            value = std::to_string(m->playCount());
+        else
+            return false;
         return true;
     }
     if (Timer* t = w->findTimer(parts[1])) {
-        if (parts[2] == "Enabled") value = boolText(t->enabled());
-        else if (parts[2] == "Interval") value = std::to_string(t->interval());
-        else return false;
+        if (parts[2] == "Enabled")
+            value = boolText(t->enabled());
+        else if (parts[2] == "Interval")
+            value = std::to_string(t->interval());
+        else
+            return false;
         return true;
     }
     std::string control;
@@ -205,7 +230,8 @@ bool ScriptDriver::set(const std::string& name, const std::string& value) {
     splitIndex(parts[1], control, index);
     Control* c = w->findControl(control, index);
     if (!c) return false;
-    if (!c->setProperty(parts[2], value)) throw BadLine{"cannot set " + name + " to \"" + value + "\""};
+    if (!c->setProperty(parts[2], value))
+        throw BadLine{"cannot set " + name + " to \"" + value + "\""};
     return true;
 }
 
@@ -259,8 +285,10 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
             std::string how, key;
             words >> how >> key;
             const int code = keyCode(key);
-            if (how == "down") app_.keyDown(code);
-            else if (how == "up") app_.keyUp(code);
+            if (how == "down")
+                app_.keyDown(code);
+            else if (how == "up")
+                app_.keyUp(code);
             else if (how == "press") {
                 app_.keyDown(code);
                 app_.keyUp(code);
@@ -271,8 +299,10 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
             std::string target;
             words >> target;
             auto [w, c] = control(target);
-            if (command == "click") app_.click(*w, *c);
-            else app_.move(*w, *c);
+            if (command == "click")
+                app_.click(*w, *c);
+            else
+                app_.move(*w, *c);
         } else if (command == "text") {
             std::string target;
             words >> target;

@@ -12,7 +12,7 @@ class App;
 class HeadlessHost;
 
 class ScriptDriver {
-public:
+  public:
     ScriptDriver(App& app, HeadlessHost& host, std::ostream& out, std::ostream& err);
 
     int run(std::istream& script);
@@ -28,7 +28,7 @@ public:
     bool get(const std::string& name, std::string& value);
     bool set(const std::string& name, const std::string& value);
 
-private:
+  private:
     // One event: the next frame pass or timer tick not later than `limit`. False when none.
     bool step(Millis limit);
 

@@ -9,11 +9,21 @@
 namespace kv {
 namespace {
 
-std::string show(bool v) { return v ? "True" : "False"; }
-std::string show(int v) { return std::to_string(v); }
-std::string show(std::int64_t v) { return std::to_string(v); }
-std::string show(Dir v) { return toText(v); }
-std::string show(Motion v) { return toText(v); }
+std::string show(bool v) {
+    return v ? "True" : "False";
+}
+std::string show(int v) {
+    return std::to_string(v);
+}
+std::string show(std::int64_t v) {
+    return std::to_string(v);
+}
+std::string show(Dir v) {
+    return toText(v);
+}
+std::string show(Motion v) {
+    return toText(v);
+}
 
 template <class T>
 bool parseNumber(const std::string& s, T& out) {
@@ -27,16 +37,27 @@ bool parseNumber(const std::string& s, T& out) {
     out = v;
     return true;
 }
-bool parse(const std::string& s, int& out) { return parseNumber(s, out); }
-bool parse(const std::string& s, std::int64_t& out) { return parseNumber(s, out); }
+bool parse(const std::string& s, int& out) {
+    return parseNumber(s, out);
+}
+bool parse(const std::string& s, std::int64_t& out) {
+    return parseNumber(s, out);
+}
 bool parse(const std::string& s, bool& out) {
-    if (s == "True") out = true;
-    else if (s == "False" || s.empty()) out = false;
-    else return false;
+    if (s == "True")
+        out = true;
+    else if (s == "False" || s.empty())
+        out = false;
+    else
+        return false;
     return true;
 }
-bool parse(const std::string& s, Dir& out) { return parseDir(s, out); }
-bool parse(const std::string& s, Motion& out) { return parseMotion(s, out); }
+bool parse(const std::string& s, Dir& out) {
+    return parseDir(s, out);
+}
+bool parse(const std::string& s, Motion& out) {
+    return parseMotion(s, out);
+}
 
 struct Field {
     std::string name;
@@ -47,14 +68,14 @@ struct Field {
 const std::vector<Field>& fields() {
     static const std::vector<Field> all = [] {
         std::vector<Field> v;
-#define KV_FIELD(type, nm)                                                                \
-    v.push_back({#nm, [](const GameState& s) { return show(s.nm); },                      \
+#define KV_FIELD(type, nm)                                           \
+    v.push_back({#nm, [](const GameState& s) { return show(s.nm); }, \
                  [](GameState& s, const std::string& text) { return parse(text, s.nm); }});
-#define KV_SLOT(type, nm, count)                                                          \
-    for (int i = 1; i <= (count); ++i)                                                    \
-        v.push_back({#nm + std::to_string(i),                                              \
-                     [i](const GameState& s) { return show(s.nm[i]); },                    \
-                     [i](GameState& s, const std::string& text) { return parse(text, s.nm[i]); }});
+#define KV_SLOT(type, nm, count)                                                         \
+    for (int i = 1; i <= (count); ++i)                                                   \
+        v.push_back(                                                                     \
+            {#nm + std::to_string(i), [i](const GameState& s) { return show(s.nm[i]); }, \
+             [i](GameState& s, const std::string& text) { return parse(text, s.nm[i]); }});
         KV_GAME_STATE_FIELDS(KV_FIELD)
         KV_GAME_STATE_SLOTS(KV_SLOT)
 #undef KV_FIELD
@@ -81,7 +102,9 @@ std::string jsonString(const std::string& s) {
 
 }  // namespace
 
-bool hasField(const std::string& name) { return find(name) != nullptr; }
+bool hasField(const std::string& name) {
+    return find(name) != nullptr;
+}
 
 bool getField(const GameState& s, const std::string& name, std::string& out) {
     const Field* f = find(name);
@@ -101,13 +124,18 @@ std::string dumpJson(const GameState& s) {
     bool first = true;
     for (const auto& f : fields()) {
         const std::string v = f.get(s);
-        const bool literal = v == "True" || v == "False" ||
-                             (!v.empty() && v.find_first_not_of("-0123456789") == std::string::npos);
+        const bool literal =
+            v == "True" || v == "False" ||
+            (!v.empty() && v.find_first_not_of("-0123456789") == std::string::npos);
         out << (first ? "" : ",") << jsonString(f.name) << ':';
-        if (v == "True") out << "true";
-        else if (v == "False") out << "false";
-        else if (literal) out << v;
-        else out << jsonString(v);
+        if (v == "True")
+            out << "true";
+        else if (v == "False")
+            out << "false";
+        else if (literal)
+            out << v;
+        else
+            out << jsonString(v);
         first = false;
     }
     out << '}';

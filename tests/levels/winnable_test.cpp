@@ -31,7 +31,8 @@ std::uint64_t key(const Pose& p) {
     const auto lx = static_cast<std::uint64_t>(p.playerX + p.scrollX + 1024);
     const auto y = static_cast<std::uint64_t>(p.playerY + 4096);
     const auto step = static_cast<std::uint64_t>(p.jumpStep + 4096);
-    return lx | y << 16 | step << 32 | std::uint64_t{p.jumping} << 48 | std::uint64_t{p.onGround} << 49;
+    return lx | y << 16 | step << 32 | std::uint64_t{p.jumping} << 48 |
+           std::uint64_t{p.onGround} << 49;
 }
 
 enum class Input { Left, Right, None, Space };

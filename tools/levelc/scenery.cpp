@@ -327,8 +327,10 @@ void crystal(Surface& s, const Box& b) {
         s.fillRect(cx - hw, top + hw, 2 * hw + 1, h - hw, shade(base, -25));
         s.fillRect(cx - hw + 1, top + hw, hw, h - hw, base);
         s.fillRect(cx - hw / 2, top, hw + 1, hw, shade(base, 30));
-        fillTriangle(s, cx - hw, top + hw, cx - hw / 2, top, cx - hw / 2, top + hw, shade(base, 30));
-        fillTriangle(s, cx + hw, top + hw, cx + hw / 2, top, cx + hw / 2, top + hw, shade(base, -10));
+        fillTriangle(s, cx - hw, top + hw, cx - hw / 2, top, cx - hw / 2, top + hw,
+                     shade(base, 30));
+        fillTriangle(s, cx + hw, top + hw, cx + hw / 2, top, cx + hw / 2, top + hw,
+                     shade(base, -10));
         s.fillRect(cx - hw + 2, top + hw + 2, 1, std::max(h - hw - 6, 1), shade(base, 80));
     }
 }

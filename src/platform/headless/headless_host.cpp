@@ -6,7 +6,9 @@
 
 namespace kv {
 
-std::unique_ptr<MusicPlayer> HeadlessHost::makeMusicPlayer() { return makeRecordingMusicPlayer(); }
+std::unique_ptr<MusicPlayer> HeadlessHost::makeMusicPlayer() {
+    return makeRecordingMusicPlayer();
+}
 
 void HeadlessHost::showError(const std::string& message) {
     errors_.push_back(message);

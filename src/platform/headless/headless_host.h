@@ -9,7 +9,7 @@
 namespace kv {
 
 class HeadlessHost final : public Host {
-public:
+  public:
     explicit HeadlessHost(Millis start = 1000000) : clock_(start) {}
 
     VirtualClock& virtualClock() { return clock_; }
@@ -29,7 +29,7 @@ public:
     long long presented() const { return presented_; }
     const std::vector<std::string>& errors() const { return errors_; }
 
-private:
+  private:
     VirtualClock clock_;
     Surface lastFrame_;
     long long presented_ = 0;

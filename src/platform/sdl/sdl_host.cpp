@@ -22,31 +22,60 @@ int virtualKeyFor(int k) {
     if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 97 + (k - SDLK_KP_1);
     switch (k) {
-        case SDLK_BACKSPACE: return 8;
-        case SDLK_TAB: return 9;
-        case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
-        case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
-        case SDLK_LCTRL: case SDLK_RCTRL: return 17;
-        case SDLK_LALT: case SDLK_RALT: return 18;
-        case SDLK_ESCAPE: return 27;
-        case SDLK_SPACE: return 32;
-        case SDLK_PAGEUP: return 33;
-        case SDLK_PAGEDOWN: return 34;
-        case SDLK_END: return 35;
-        case SDLK_HOME: return 36;
-        case SDLK_LEFT: return 37;
-        case SDLK_UP: return 38;
-        case SDLK_RIGHT: return 39;
-        case SDLK_DOWN: return 40;
-        case SDLK_INSERT: return 45;
-        case SDLK_DELETE: return 46;
-        case SDLK_KP_0: return 96;
-        case SDLK_KP_MULTIPLY: return 106;
-        case SDLK_KP_PLUS: return 107;
-        case SDLK_KP_MINUS: return 109;
-        case SDLK_KP_PERIOD: return 110;
-        case SDLK_KP_DIVIDE: return 111;
-        default: return 0;
+        case SDLK_BACKSPACE:
+            return 8;
+        case SDLK_TAB:
+            return 9;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return 13;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT:
+            return 16;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            return 17;
+        case SDLK_LALT:
+        case SDLK_RALT:
+            return 18;
+        case SDLK_ESCAPE:
+            return 27;
+        case SDLK_SPACE:
+            return 32;
+        case SDLK_PAGEUP:
+            return 33;
+        case SDLK_PAGEDOWN:
+            return 34;
+        case SDLK_END:
+            return 35;
+        case SDLK_HOME:
+            return 36;
+        case SDLK_LEFT:
+            return 37;
+        case SDLK_UP:
+            return 38;
+        case SDLK_RIGHT:
+            return 39;
+        case SDLK_DOWN:
+            return 40;
+        case SDLK_INSERT:
+            return 45;
+        case SDLK_DELETE:
+            return 46;
+        case SDLK_KP_0:
+            return 96;
+        case SDLK_KP_MULTIPLY:
+            return 106;
+        case SDLK_KP_PLUS:
+            return 107;
+        case SDLK_KP_MINUS:
+            return 109;
+        case SDLK_KP_PERIOD:
+            return 110;
+        case SDLK_KP_DIVIDE:
+            return 111;
+        default:
+            return 0;
     }
 }
 
@@ -85,7 +114,9 @@ void SdlHost::pollInput(InputSink& sink) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {
-            case SDL_QUIT: sink.closeRequested(); break;
+            case SDL_QUIT:
+                sink.closeRequested();
+                break;
             case SDL_KEYDOWN:
                 // The keyboard's own repeat arrives as repeated presses, as the game expects.
                 if (int vk = virtualKeyFor(e.key.keysym.sym)) sink.keyDown(vk);
@@ -93,7 +124,9 @@ void SdlHost::pollInput(InputSink& sink) {
             case SDL_KEYUP:
                 if (int vk = virtualKeyFor(e.key.keysym.sym)) sink.keyUp(vk);
                 break;
-            case SDL_TEXTINPUT: sink.textTyped(e.text.text); break;
+            case SDL_TEXTINPUT:
+                sink.textTyped(e.text.text);
+                break;
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     int x, y;
@@ -112,7 +145,8 @@ void SdlHost::pollInput(InputSink& sink) {
                     e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                     redraw();  // the window surface is new or was overwritten
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }
@@ -170,10 +204,11 @@ void SdlHost::redraw() {
         if (wy < 0 || wy + scale > target->h) continue;
         const Colour* src = shown_.row(y);
         for (int x = 0; x < shown_.width(); ++x) {
-            const Uint32 px = static_cast<Uint32>(redOf(src[x]) >> format->Rloss) << format->Rshift |
-                              static_cast<Uint32>(greenOf(src[x]) >> format->Gloss) << format->Gshift |
-                              static_cast<Uint32>(blueOf(src[x]) >> format->Bloss) << format->Bshift |
-                              format->Amask;
+            const Uint32 px =
+                static_cast<Uint32>(redOf(src[x]) >> format->Rloss) << format->Rshift |
+                static_cast<Uint32>(greenOf(src[x]) >> format->Gloss) << format->Gshift |
+                static_cast<Uint32>(blueOf(src[x]) >> format->Bloss) << format->Bshift |
+                format->Amask;
             for (int k = 0; k < scale; ++k) line[static_cast<std::size_t>(x) * scale + k] = px;
         }
         const int x0 = std::max(ox, 0);
@@ -181,8 +216,9 @@ void SdlHost::redraw() {
         const int count = std::min(static_cast<int>(line.size()) - skip, target->w - x0);
         if (count <= 0) continue;
         for (int k = 0; k < scale; ++k) {
-            auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
-                                                  static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
+            auto* row =
+                reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
+                                          static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
             std::memcpy(row + x0, line.data() + skip, static_cast<std::size_t>(count) * 4);
         }
     }

@@ -13,7 +13,7 @@ namespace kv {
 class SdlAudio;
 
 class SdlHost final : public Host {
-public:
+  public:
     // Throws std::runtime_error with a plain message when there is no display.
     SdlHost();
     ~SdlHost() override;
@@ -27,7 +27,7 @@ public:
     std::unique_ptr<MusicPlayer> makeMusicPlayer() override;
     void showError(const std::string& message) override;
 
-private:
+  private:
     RealClock clock_;
     // Window pixel of a game pixel: frame scaled by a whole number, centred.
     void placeFrame(int frameW, int frameH, int& scale, int& offsetX, int& offsetY) const;
