@@ -1,7 +1,9 @@
 #include "platform/bmp.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -111,6 +113,57 @@ std::string encodeBmp(const Surface& picture) {
         b.append(stride - static_cast<std::size_t>(picture.width()) * 3, '\0');
     }
     return b;
+}
+
+std::string encodeBmpPaletted(const Surface& picture) {
+    std::vector<Colour> palette;
+    std::vector<std::uint8_t> indices(picture.pixels().size());
+    std::size_t i = 0;
+    for (Colour c : picture.pixels()) {
+        auto it = std::find(palette.begin(), palette.end(), c);
+        if (it == palette.end()) {
+            if (palette.size() == 256) return encodeBmp(picture);
+            palette.push_back(c);
+            it = palette.end() - 1;
+        }
+        indices[i++] = static_cast<std::uint8_t>(it - palette.begin());
+    }
+    const std::size_t stride = (static_cast<std::size_t>(picture.width()) + 3) / 4 * 4;
+    const std::size_t dataSize = stride * picture.height();
+    const std::size_t offset = 54 + 4 * palette.size();
+    std::string b;
+    b.reserve(offset + dataSize);
+    b += "BM";
+    put32(b, static_cast<std::uint32_t>(offset + dataSize));
+    put32(b, 0);
+    put32(b, static_cast<std::uint32_t>(offset));
+    put32(b, 40);
+    put32(b, static_cast<std::uint32_t>(picture.width()));
+    put32(b, static_cast<std::uint32_t>(picture.height()));
+    put16(b, 1);
+    put16(b, 8);
+    put32(b, 0);
+    put32(b, static_cast<std::uint32_t>(dataSize));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, static_cast<std::uint32_t>(palette.size()));
+    put32(b, 0);
+    for (Colour c : palette) {
+        b += static_cast<char>(blueOf(c));
+        b += static_cast<char>(greenOf(c));
+        b += static_cast<char>(redOf(c));
+        b += '\0';
+    }
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        const auto* row = indices.data() + static_cast<std::size_t>(y) * picture.width();
+        b.append(reinterpret_cast<const char*>(row), static_cast<std::size_t>(picture.width()));
+        b.append(stride - static_cast<std::size_t>(picture.width()), '\0');
+    }
+    return b;
+}
+
+void saveBmpPaletted(const Surface& picture, const std::filesystem::path& file) {
+    writeFileAtomic(file, encodeBmpPaletted(picture));
 }
 
 void saveBmp(const Surface& picture, const std::filesystem::path& file) {

@@ -13,7 +13,11 @@ Surface loadBmp(const std::filesystem::path& file);
 Surface decodeBmp(const std::string& bytes, const std::string& nameForErrors);
 
 std::string encodeBmp(const Surface& picture);
+// An 8-bit paletted bitmap when the picture has at most 256 colours (a third of the size, the
+// colours still exact), otherwise the same as encodeBmp.
+std::string encodeBmpPaletted(const Surface& picture);
 // Writes atomically: a temporary file in the same folder, then a rename. Throws FileError.
 void saveBmp(const Surface& picture, const std::filesystem::path& file);
+void saveBmpPaletted(const Surface& picture, const std::filesystem::path& file);
 
 }  // namespace kv

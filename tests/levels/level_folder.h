@@ -71,8 +71,8 @@ inline std::set<std::string> filesEndingIn(const fs::path& folder, const std::st
     return names;
 }
 
-// Width, height and single pixels of an uncompressed 24- or 32-bit bitmap file, read straight
-// from its bytes. Colours as the game keeps them: red + 256 * green + 65536 * blue.
+// Width, height and single pixels of an uncompressed 8-bit paletted, 24- or 32-bit bitmap file,
+// read straight from its bytes. Colours as the game keeps them: red + 256 * green + 65536 * blue.
 class BmpPixels {
   public:
     explicit BmpPixels(const fs::path& file) : in_(file, std::ios::binary) {
@@ -84,16 +84,23 @@ class BmpPixels {
         topDown_ = height < 0;
         height_ = topDown_ ? -height : height;
         bits_ = u16(28);
-        if ((bits_ != 24 && bits_ != 32) || u32(30) != 0)
-            throw std::runtime_error(file.string() + ": not an uncompressed 24/32-bit bitmap");
+        if ((bits_ != 8 && bits_ != 24 && bits_ != 32) || u32(30) != 0)
+            throw std::runtime_error(file.string() + ": not an uncompressed 8/24/32-bit bitmap");
+        palette_ = 14 + u32(14);
         stride_ = (width_ * bits_ + 31) / 32 * 4;
     }
     int width() const { return width_; }
     int height() const { return height_; }
     std::int64_t colour(int x, int y) {
         const int row = topDown_ ? y : height_ - 1 - y;
-        const std::int64_t at = offset_ + static_cast<std::int64_t>(row) * stride_ +
-                                static_cast<std::int64_t>(x) * (bits_ / 8);
+        std::int64_t at = offset_ + static_cast<std::int64_t>(row) * stride_ +
+                          static_cast<std::int64_t>(x) * (bits_ / 8);
+        if (bits_ == 8) {
+            unsigned char index = 0;
+            in_.seekg(at);
+            in_.read(reinterpret_cast<char*>(&index), 1);
+            at = palette_ + 4 * static_cast<std::int64_t>(index);
+        }
         unsigned char bgr[3];
         in_.seekg(at);
         in_.read(reinterpret_cast<char*>(bgr), 3);
@@ -115,7 +122,7 @@ class BmpPixels {
     }
 
     std::ifstream in_;
-    std::uint32_t offset_ = 0;
+    std::uint32_t offset_ = 0, palette_ = 0;
     int width_ = 0, height_ = 0, bits_ = 0, stride_ = 0;
     bool topDown_ = false;
 };

@@ -80,6 +80,22 @@ TEST(Bmp, RoundTripKeepsEveryColourAtEveryWidth) {
     EXPECT_EQ(decodeBmp(encodeBmp(keys), "keys"), keys);
 }
 
+TEST(Bmp, PalettedKeepsColoursExactAndFallsBackPastTwoHundredFiftySixColours) {
+    for (int w : {1, 3, 6}) {
+        Surface few(w, 5, rgb(255, 255, 255));
+        few.setPixel(0, 0, rgb(10, 200, 30));
+        few.setPixel(w - 1, 4, rgb(200, 0, 1));
+        const std::string bytes = encodeBmpPaletted(few);
+        EXPECT_EQ(bytes[28], 8) << w;
+        EXPECT_EQ(decodeBmp(bytes, "few"), few) << w;
+    }
+    Surface many(300, 1);
+    for (int x = 0; x < 300; ++x) many.setPixel(x, 0, rgb(x % 256, x / 256, 7));
+    const std::string bytes = encodeBmpPaletted(many);
+    EXPECT_EQ(bytes[28], 24);
+    EXPECT_EQ(decodeBmp(bytes, "many"), many);
+}
+
 TEST(Bmp, ReadsOtherLayouts) {
     const Surface picture = colourful(3, 4);
     EXPECT_EQ(decodeBmp(handMade(picture, 24, false), "a"), picture);

@@ -189,9 +189,10 @@ TEST(LevelFiles, KeyColoursReadBackExactlyAndOutputIsDeterministic) {
     EXPECT_EQ(title.height(), 141);
 
     const CompiledLevel second = compileLevel(loadMap(levelsDir() / "episode1.tmj"), false);
-    EXPECT_EQ(encodeBmp(second.pictures.background), readFile(dir / "episode1.lev"));
-    EXPECT_EQ(encodeBmp(second.pictures.mask), readFile(dir / "episode1mask.lev"));
-    EXPECT_EQ(encodeBmp(second.title), readFile(dir / "e1.lev"));
+    // Compared as booleans: a mismatch would print megabytes of bytes.
+    EXPECT_TRUE(encodeBmp(second.pictures.background) == readFile(dir / "episode1.lev"));
+    EXPECT_TRUE(encodeBmpPaletted(second.pictures.mask) == readFile(dir / "episode1mask.lev"));
+    EXPECT_TRUE(encodeBmp(second.title) == readFile(dir / "e1.lev"));
     fs::remove_all(dir);
 }
 
