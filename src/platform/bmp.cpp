@@ -1,7 +1,7 @@
 #include "platform/bmp.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -26,6 +26,30 @@ void put32(std::string& b, std::uint32_t v) {
 void put16(std::string& b, std::uint16_t v) {
     b += static_cast<char>(v & 255);
     b += static_cast<char>(v >> 8);
+}
+
+// File and info headers of a bottom-up bitmap; the palette and the rows follow.
+std::string header(const Surface& picture, int bitsPerPixel, std::size_t dataSize,
+                   std::size_t paletteSize) {
+    const std::size_t offset = 54 + 4 * paletteSize;
+    std::string b;
+    b.reserve(offset + dataSize);
+    b += "BM";
+    put32(b, static_cast<std::uint32_t>(offset + dataSize));
+    put32(b, 0);
+    put32(b, static_cast<std::uint32_t>(offset));
+    put32(b, 40);
+    put32(b, static_cast<std::uint32_t>(picture.width()));
+    put32(b, static_cast<std::uint32_t>(picture.height()));
+    put16(b, 1);
+    put16(b, static_cast<std::uint16_t>(bitsPerPixel));
+    put32(b, 0);
+    put32(b, static_cast<std::uint32_t>(dataSize));
+    put32(b, 2835);
+    put32(b, 2835);
+    put32(b, static_cast<std::uint32_t>(paletteSize));
+    put32(b, 0);
+    return b;
 }
 
 }  // namespace
@@ -85,24 +109,7 @@ Surface loadBmp(const std::filesystem::path& file) {
 
 std::string encodeBmp(const Surface& picture) {
     const std::size_t stride = (static_cast<std::size_t>(picture.width()) * 3 + 3) / 4 * 4;
-    const std::size_t dataSize = stride * picture.height();
-    std::string b;
-    b.reserve(54 + dataSize);
-    b += "BM";
-    put32(b, static_cast<std::uint32_t>(54 + dataSize));
-    put32(b, 0);
-    put32(b, 54);
-    put32(b, 40);
-    put32(b, static_cast<std::uint32_t>(picture.width()));
-    put32(b, static_cast<std::uint32_t>(picture.height()));
-    put16(b, 1);
-    put16(b, 24);
-    put32(b, 0);
-    put32(b, static_cast<std::uint32_t>(dataSize));
-    put32(b, 2835);
-    put32(b, 2835);
-    put32(b, 0);
-    put32(b, 0);
+    std::string b = header(picture, 24, stride * picture.height(), 0);
     for (int y = picture.height() - 1; y >= 0; --y) {
         const Colour* row = picture.row(y);
         for (int x = 0; x < picture.width(); ++x) {
@@ -129,25 +136,7 @@ std::string encodeBmpPaletted(const Surface& picture) {
         indices[i++] = static_cast<std::uint8_t>(it - palette.begin());
     }
     const std::size_t stride = (static_cast<std::size_t>(picture.width()) + 3) / 4 * 4;
-    const std::size_t dataSize = stride * picture.height();
-    const std::size_t offset = 54 + 4 * palette.size();
-    std::string b;
-    b.reserve(offset + dataSize);
-    b += "BM";
-    put32(b, static_cast<std::uint32_t>(offset + dataSize));
-    put32(b, 0);
-    put32(b, static_cast<std::uint32_t>(offset));
-    put32(b, 40);
-    put32(b, static_cast<std::uint32_t>(picture.width()));
-    put32(b, static_cast<std::uint32_t>(picture.height()));
-    put16(b, 1);
-    put16(b, 8);
-    put32(b, 0);
-    put32(b, static_cast<std::uint32_t>(dataSize));
-    put32(b, 2835);
-    put32(b, 2835);
-    put32(b, static_cast<std::uint32_t>(palette.size()));
-    put32(b, 0);
+    std::string b = header(picture, 8, stride * picture.height(), palette.size());
     for (Colour c : palette) {
         b += static_cast<char>(blueOf(c));
         b += static_cast<char>(greenOf(c));
