@@ -28,7 +28,9 @@ void RealClock::waitUntil(Millis due) {
     // the frame starts on the tick itself without keeping the processor busy in between.
     if (ticks() >= due) return;
     const std::uint64_t target = counterAt(due);
-    const std::uint64_t margin = frequency_ / 2500;  // 0.4 ms: more than a sleep overshoots
+    // A quarter millisecond: more than a sleep usually overshoots, and waking a little late
+    // still reads the due tick.
+    const std::uint64_t margin = frequency_ / 4000;
     for (;;) {
         const std::uint64_t now = SDL_GetPerformanceCounter();
         if (now >= target) break;

@@ -162,9 +162,10 @@ void App::pump(bool present) {
 void App::presentTop() {
     Window* top = topWindow();
     if (!top) return;
-    Surface frame(top->width, top->height);
-    top->paint(frame, text);
-    host.present(frame);
+    if (frame_.width() != top->width || frame_.height() != top->height)
+        frame_ = Surface(top->width, top->height);
+    top->paint(frame_, text);
+    host.present(frame_);
 }
 
 void App::start() {

@@ -127,6 +127,7 @@ class App final : public InputSink {
     std::vector<Busy> busy_;
     std::vector<Window*> shown_;  // show order: the last visible one is on top
     std::vector<std::string> warned_;
+    Surface frame_;  // the top window is composed here for the host
     bool ended_ = false;
     int exitCode_ = 0;
 };

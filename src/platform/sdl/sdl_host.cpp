@@ -197,30 +197,43 @@ void SdlHost::redraw() {
         return;
     }
     SDL_LockSurface(target);
-    SDL_FillRect(target, nullptr, SDL_MapRGB(format, 0, 0, 0));
-    std::vector<Uint32> line(static_cast<std::size_t>(shown_.width()) * scale);
-    for (int y = 0; y < shown_.height(); ++y) {
+    // Black borders around the picture; the picture itself overwrites everything else.
+    const Uint32 black = SDL_MapRGB(format, 0, 0, 0);
+    const int fw = shown_.width() * scale, fh = shown_.height() * scale;
+    const SDL_Rect borders[4] = {{0, 0, target->w, std::max(oy, 0)},
+                                 {0, oy + fh, target->w, std::max(target->h - oy - fh, 0)},
+                                 {0, oy, std::max(ox, 0), fh},
+                                 {ox + fw, oy, std::max(target->w - ox - fw, 0), fh}};
+    for (const SDL_Rect& r : borders)
+        if (r.w > 0 && r.h > 0) SDL_FillRect(target, &r, black);
+
+    const int rloss = format->Rloss, gloss = format->Gloss, bloss = format->Bloss;
+    const int rshift = format->Rshift, gshift = format->Gshift, bshift = format->Bshift;
+    const Uint32 alpha = format->Amask;
+    line_.resize(static_cast<std::size_t>(fw));
+    const int x0 = std::max(ox, 0);
+    const int skip = x0 - ox;
+    const int count = std::min(fw - skip, target->w - x0);
+    // The usual case, the whole width on screen: convert straight into the first window row.
+    const bool direct = skip == 0 && count == fw;
+    for (int y = 0; y < shown_.height() && count > 0; ++y) {
         const int wy = oy + y * scale;
         if (wy < 0 || wy + scale > target->h) continue;
+        auto rowAt = [&](int k) {
+            return reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
+                                             static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
+        };
+        Uint32* line = direct ? rowAt(0) + x0 : line_.data();
         const Colour* src = shown_.row(y);
         for (int x = 0; x < shown_.width(); ++x) {
-            const Uint32 px =
-                static_cast<Uint32>(redOf(src[x]) >> format->Rloss) << format->Rshift |
-                static_cast<Uint32>(greenOf(src[x]) >> format->Gloss) << format->Gshift |
-                static_cast<Uint32>(blueOf(src[x]) >> format->Bloss) << format->Bshift |
-                format->Amask;
-            for (int k = 0; k < scale; ++k) line[static_cast<std::size_t>(x) * scale + k] = px;
+            const Colour c = src[x];
+            const Uint32 px = static_cast<Uint32>((c & 255) >> rloss) << rshift |
+                              static_cast<Uint32>((c >> 8 & 255) >> gloss) << gshift |
+                              static_cast<Uint32>((c >> 16 & 255) >> bloss) << bshift | alpha;
+            for (int k = 0; k < scale; ++k) line[x * scale + k] = px;
         }
-        const int x0 = std::max(ox, 0);
-        const int skip = x0 - ox;
-        const int count = std::min(static_cast<int>(line.size()) - skip, target->w - x0);
-        if (count <= 0) continue;
-        for (int k = 0; k < scale; ++k) {
-            auto* row =
-                reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
-                                          static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
-            std::memcpy(row + x0, line.data() + skip, static_cast<std::size_t>(count) * 4);
-        }
+        for (int k = direct ? 1 : 0; k < scale; ++k)
+            std::memcpy(rowAt(k) + x0, line + skip, static_cast<std::size_t>(count) * 4);
     }
     SDL_UnlockSurface(target);
     SDL_UpdateWindowSurface(window_);

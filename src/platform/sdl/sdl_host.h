@@ -1,8 +1,10 @@
 #pragma once
 // The real host: one OS window showing the top game window at twice its size, crisp; the
 // keyboard and mouse mapped to the game's codes and pixels; music through SDL2_mixer.
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
 
@@ -36,6 +38,7 @@ class SdlHost final : public Host {
 
     SDL_Window* window_ = nullptr;
     Surface shown_;  // the last frame shown: an unchanged frame is not drawn again
+    std::vector<std::uint32_t> line_;  // one scaled row, reused
     std::shared_ptr<SdlAudio> audio_;
 };
 
