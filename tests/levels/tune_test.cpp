@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/sdl/sdl_music.h"
 #include "support/app_fixture.h"
+#include "support/scoped_env.h"
 
 namespace kv {
 namespace {
@@ -24,28 +25,6 @@ namespace fs = std::filesystem;
 fs::path storedTune(int n) {
     return fs::path(KVORLIN_BUILD_DIR) / "music" / (std::to_string(n) + ".mus");
 }
-
-// Sets environment variables until it goes, then puts the old values back. SDL reads them when
-// the audio starts, so this must outlive the player.
-class ScopedEnv {
-  public:
-    void set(const std::string& name, const std::string& value) {
-        const char* old = std::getenv(name.c_str());
-        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        ::setenv(name.c_str(), value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second)
-                ::setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                ::unsetenv(it->first.c_str());
-        }
-    }
-
-  private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
 
 std::uintmax_t fileSize(const fs::path& file) {
     std::error_code error;
@@ -60,7 +39,7 @@ TEST(GameTunes, EveryStoredTuneIsAMidiFileThePlayerTakes) {
         EXPECT_EQ(readFile(storedTune(n)).substr(0, 4), "MThd") << storedTune(n);
         copyFile(storedTune(n), dir.path() / (std::to_string(n) + ".mid"));
     }
-    ScopedEnv env;
+    test::ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "dummy");
     testing::internal::CaptureStderr();
     {
@@ -84,7 +63,7 @@ TEST(GameTunes, TuneOneIsReallyHeard) {
 
     std::uintmax_t wanted = 0;
     {
-        ScopedEnv env;
+        test::ScopedEnv env;
         env.set("SDL_AUDIODRIVER", "disk");
         env.set("SDL_DISKAUDIOFILE", raw.string());
         testing::internal::CaptureStderr();

@@ -17,6 +17,8 @@
 #include "platform/headless/recording_music.h"
 #include "platform/music.h"
 #include "platform/sdl/sdl_music.h"
+#include "support/app_fixture.h"
+#include "support/scoped_env.h"
 
 namespace kv {
 namespace {
@@ -62,48 +64,8 @@ TEST(RecordingMusicPlayer, RecordsEveryCallInOrder) {
                                         "file /game/music/2.mid", "play /game/music/2.mid@-1400"}));
 }
 
-// Sets environment variables for the life of the object and restores the old values after.
-class ScopedEnv {
-  public:
-    ScopedEnv& set(const std::string& name, const std::string& value) {
-        const char* old = std::getenv(name.c_str());
-        saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
-        ::setenv(name.c_str(), value.c_str(), 1);
-        return *this;
-    }
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second)
-                ::setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                ::unsetenv(it->first.c_str());
-        }
-    }
-
-  private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
-
-class TempDir {
-  public:
-    explicit TempDir(const std::string& tag)
-        : path_(fs::temp_directory_path() /
-                ("kv_music_" + tag + "_" + std::to_string(::getpid()))) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 TEST(SoundFont, FirstExistingCandidateWins) {
-    TempDir temp("fonts");
+    test::TempFolder temp;
     const fs::path& dir = temp.path();
     fs::create_directories(dir / "folder.sf2");
     std::ofstream(dir / "b.sf2") << "x";
@@ -137,9 +99,9 @@ fs::path writeTestTune(const fs::path& dir) {
 }
 
 TEST(SdlMusicPlayer, NewFileIsLoadedAndABadOneIsNamedOnce) {
-    ScopedEnv env;
+    test::ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "dummy");
-    TempDir dir("missing");
+    test::TempFolder dir;
     const fs::path tune = writeTestTune(dir.path());
     ASSERT_FALSE(tune.empty()) << "abc2midi could not make the test tune";
     const std::string missing = (dir.path() / "music" / "3.mid").string();
@@ -167,7 +129,7 @@ TEST(SdlMusicPlayer, NewFileIsLoadedAndABadOneIsNamedOnce) {
 }
 
 TEST(SdlMusicPlayer, NoAudioDeviceIsReportedOnceAndPlayDoesNothing) {
-    ScopedEnv env;
+    test::ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "no_such_audio_driver");
     testing::internal::CaptureStderr();
     {
@@ -217,13 +179,13 @@ int peak(const fs::path& file, std::uintmax_t from, std::uintmax_t to) {
 }
 
 TEST(SdlMusicPlayer, TuneIsReallyHeardAndVolumeChangesApplyAtOnce) {
-    TempDir dir("disk");
+    test::TempFolder dir;
     const fs::path tune = writeTestTune(dir.path());
     ASSERT_FALSE(tune.empty()) << "abc2midi could not make the test tune";
     ASSERT_FALSE(firstExistingFile(soundFontCandidates()).empty()) << "no sound font installed";
     const fs::path raw = dir.path() / "heard.raw";
 
-    ScopedEnv env;
+    test::ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "disk").set("SDL_DISKAUDIOFILE", raw.string());
 
     std::uintmax_t loudEnd = 0;
