@@ -49,12 +49,10 @@ void SettingsHolder::LoadSettings() {
     if (Text[1] == "yes") {
         Text[1] = "no";
         SaveSettings();
-        // The first-run speed test is not built yet: straight to the main window.
-        app_.show(app_.loaded(app_.Form1));
-    } else {
-        // The intro is not built yet either: its load step still fills Label1 for the main window.
-        app_.show(app_.loaded(app_.Form1));
     }
+    // Neither the first-run speed test nor the intro is built yet: both ways lead straight to the
+    // main window, whose load still reads the frame period through the intro's Label1.
+    app_.show(app_.loaded(app_.Form1));
 }
 
 void SettingsHolder::SaveSettings() {
