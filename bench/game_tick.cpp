@@ -9,11 +9,12 @@
 #include <sstream>
 #include <vector>
 
+#include "driver/script_driver.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
 #include "shell/frame_loop.h"
 #include "shell/key_handlers.h"
-#include "shell/script_driver.h"
+#include "shell/main_window.h"
 
 namespace fs = std::filesystem;
 
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     ms.reserve(frames);
     for (int i = 0; i < frames; ++i) {
         host.virtualClock().advanceTo(host.clock().ticks() + 26);
-        app.pump(false);
+        app.windows.pump(false);
         if (i % 40 == 0) kv::Form1KeyDown(app, kv::keys::Space);
         if (app.state.lives < 1) app.state.lives = 3;  // keep playing
         const auto t0 = std::chrono::steady_clock::now();

@@ -11,12 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
+#include "base/files.h"
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
-#include "platform/errors.h"
-#include "platform/files.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace fs = std::filesystem;
 
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
         kv::HeadlessHost host;
         kv::App app(host, folder.path());
         app.start();
-        if (!app.Form1.isLoaded()) app.show(app.loaded(app.Form1));
+        if (!app.Form1.isLoaded()) app.windows.show(app.windows.loaded(app.Form1));
         app.state.levelNumber = 1;
         const auto copyStart = std::chrono::steady_clock::now();
         kv::CopyLevelPictures(app, 1, false);

@@ -4,11 +4,11 @@
 #include <iostream>
 #include <string>
 
-#include "platform/files.h"
+#include "base/files.h"
+#include "driver/script_driver.h"
 #include "platform/headless/headless_host.h"
 #include "platform/sdl/sdl_host.h"
 #include "shell/app.h"
-#include "shell/script_driver.h"
 
 namespace {
 

@@ -1,15 +1,18 @@
 #include "levels/game_over.h"
 
+#include "persist/score_window.h"
+#include "persist/settings_holder.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void ShowEndOfGame(App& app) {
-    app.show(app.loaded(app.score1));
+    app.windows.show(app.windows.loaded(app.score1));
 }
 
 void FinishGame(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     app.ini.Text[2] = std::to_string(app.state.framePeriod);
     app.ini.SaveSettings();
     for (PictureBox* p : {f.loading, f.all, f.mask, f.picBack}) p->release();

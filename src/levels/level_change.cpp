@@ -2,16 +2,17 @@
 
 #include <memory>
 
+#include "base/bmp.h"
 #include "levels/level_files.h"
-#include "platform/bmp.h"
 #include "render/score.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void CompleteLevel(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     const int n = ++s.levelNumber;
     DeleteLevelCopies(app);
     CopyLevelPictures(app, n, true);

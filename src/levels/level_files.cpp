@@ -1,6 +1,6 @@
 #include "levels/level_files.h"
 
-#include "platform/files.h"
+#include "base/files.h"
 #include "shell/app.h"
 
 namespace kv {
@@ -10,7 +10,9 @@ std::filesystem::path LevelFile(const App& app, const std::string& stem, int lev
     // stem is "episode", "e" or "episode…mask": the number goes before "mask".
     const std::string n = std::to_string(level);
     std::string name = stem == "mask" ? "episode" + n + "mask" : stem + n;
-    return gamePath(app.programFolder, "\\grafix\\" + name + extension);
+    // The stored pictures are assets; their .bmp working copies are the game's own data.
+    const std::string literal = "\\grafix\\" + name + extension;
+    return extension == ".lev" ? app.paths.asset(literal) : app.paths.data(literal);
 }
 
 void CopyLevelPictures(const App& app, int level, bool withTitle) {
@@ -20,7 +22,7 @@ void CopyLevelPictures(const App& app, int level, bool withTitle) {
 }
 
 void DeleteLevelCopies(const App& app) {
-    deleteMatching(gamePath(app.programFolder, "/grafix/*.bmp"));
+    deleteMatching(app.paths.data("/grafix/*.bmp"));
 }
 
 }  // namespace kv

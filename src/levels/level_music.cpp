@@ -1,8 +1,10 @@
 #include "levels/level_music.h"
 
-#include "platform/files.h"
-#include "platform/numbers.h"
+#include "base/files.h"
+#include "base/numbers.h"
+#include "persist/settings_holder.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
@@ -31,10 +33,9 @@ void StartLevelTune(App& app) {
     if (!app.state.musicOn) return;
     const int tune = TuneForLevel(app.state.levelNumber);
     if (tune == 0) return;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     if (!f.music) return;
-    f.music->setFileName(
-        gamePath(app.programFolder, "/music/" + std::to_string(tune) + ".mid").string());
+    f.music->setFileName(app.paths.data("/music/" + std::to_string(tune) + ".mid").string());
     const std::string& text = app.ini.Text[10];
     if (auto volume = parseWholeNumber(text)) {
         f.music->setVolume(*volume);

@@ -3,11 +3,12 @@
 #include "levels/level_music.h"
 #include "levels/setup_level.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void LevelStartTick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     SetupLevel(app);
     f.Timer3->setEnabled(false);
     f.loading->visible = false;

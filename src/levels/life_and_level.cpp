@@ -6,6 +6,7 @@
 #include "player/collision_mask.h"
 #include "player/walking.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -28,7 +29,7 @@ bool TouchesHazard(const App& app) {
 
 void UpdateLifeAndLevel(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     if (s.lives == -1 && !s.gameOverFall) {
         s.walkDirection = Dir::None;

@@ -2,11 +2,12 @@
 
 #include <memory>
 
+#include "base/bmp.h"
 #include "levels/level_files.h"
 #include "levels/object_tables.h"
-#include "platform/bmp.h"
 #include "render/render_frame.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -33,7 +34,7 @@ void applyObjectTable(GameState& s, const LevelObjects& t) {
 
 void SetupLevel(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     const int n = s.levelNumber;
 
     f.picBack->release();

@@ -2,6 +2,7 @@
 
 #include "render/score.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
@@ -28,9 +29,9 @@ void ScoreWindow::onLoad() {
 void ScoreWindow::onKeyDown(int key) {
     if (key != keys::Space) return;
     // A new game starts from a freshly loaded main window.
-    app_.unload(app_.Form1);
-    app_.show(app_.loaded(app_.Form1));
-    app_.unload(*this);
+    app_.windows.unload(app_.Form1);
+    app_.windows.show(app_.windows.loaded(app_.Form1));
+    app_.windows.unload(*this);
 }
 
 }  // namespace kv

@@ -3,10 +3,11 @@
 #include <utility>
 #include <vector>
 
-#include "platform/errors.h"
-#include "platform/files.h"
-#include "platform/profile.h"
+#include "base/errors.h"
+#include "base/files.h"
+#include "base/profile.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
@@ -34,15 +35,15 @@ void SettingsHolder::LoadSettings() {
     for (int i = 1; i <= 7; ++i) {
         const std::string n = std::to_string(i);
         try {
-            copyFile(gamePath(app_.programFolder, "/music/" + n + ".mus"),
-                     gamePath(app_.programFolder, "/music/" + n + ".mid"));
+            copyFile(app_.paths.asset("/music/" + n + ".mus"),
+                     app_.paths.data("/music/" + n + ".mid"));
         } catch (const FileError& e) {
             // A missing tune costs only its music, not the game.
             app_.warn(std::string(e.what()) + " (tune " + n + " will not play)");
         }
     }
 
-    const auto file = gamePath(app_.programFolder, "\\sys.ini");
+    const auto file = app_.paths.data("\\sys.ini");
     for (int i = 1; i <= Count; ++i)
         Text[i] = getProfileString(file, "KV", Keys[i], Defaults[i], 9);
 
@@ -52,14 +53,14 @@ void SettingsHolder::LoadSettings() {
     }
     // Neither the first-run speed test nor the intro is built yet: both ways lead straight to the
     // main window, whose load still reads the frame period through the intro's Label1.
-    app_.show(app_.loaded(app_.Form1));
+    app_.windows.show(app_.windows.loaded(app_.Form1));
 }
 
 void SettingsHolder::SaveSettings() {
     std::vector<std::pair<std::string, std::string>> values;
     for (int i = 1; i <= Count; ++i) values.emplace_back(Keys[i], Text[i]);
     try {
-        writeProfileStrings(gamePath(app_.programFolder, "\\sys.ini"), "KV", values);
+        writeProfileStrings(app_.paths.data("\\sys.ini"), "KV", values);
     } catch (const FileError& e) {
         // The fields keep their values; the player hears about the lost save.
         app_.warn(std::string(e.what()) + " (settings not saved)");

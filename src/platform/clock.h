@@ -15,19 +15,6 @@ class Clock {
     virtual void waitUntil(Millis due) = 0;
 };
 
-// The real clock, from the high-resolution performance counter.
-class RealClock final : public Clock {
-  public:
-    RealClock();
-    Millis ticks() const override;
-    void waitUntil(Millis due) override;
-
-  private:
-    std::uint64_t counterAt(Millis t) const;
-    std::uint64_t start_;
-    std::uint64_t frequency_;
-};
-
 // The headless clock: moves only when the program waits, so runs are repeatable.
 class VirtualClock final : public Clock {
   public:

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/surface.h"
 #include "platform/picture.h"
-#include "platform/surface.h"
 #include "platform/text.h"
 
 namespace kv {

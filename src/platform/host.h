@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "base/surface.h"
 #include "platform/clock.h"
 #include "platform/music.h"
-#include "platform/surface.h"
 
 namespace kv {
 
@@ -30,6 +30,8 @@ class Host {
     virtual void pollInput(InputSink& sink) = 0;
     // Shows a finished picture of the top window.
     virtual void present(const Surface& frame) = 0;
+    // Whether presented frames are seen at all; when not, nobody composes them.
+    virtual bool showsFrames() const { return true; }
     // Waits for input or until the given time (no frame loop is running); -1 means no deadline.
     virtual void idleUntil(Millis due) = 0;
     virtual std::unique_ptr<MusicPlayer> makeMusicPlayer() = 0;

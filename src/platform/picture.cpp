@@ -1,23 +1,17 @@
 #include "platform/picture.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
+#include <cctype>
 #include <charconv>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
-#include "platform/errors.h"
+#include "base/errors.h"
 
 namespace kv {
 namespace {
-
-struct SurfaceCloser {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceCloser>;
 
 // One pixel of the drawing: its colour and whether it is drawn at all.
 struct Pixel {
@@ -49,7 +43,7 @@ std::vector<long> headerNumbers(const char* line) {
     return out;
 }
 
-// The image loader trusts its input, so check the shape of the data before handing it over:
+// Check the shape of the data before handing it over:
 // every line present and long enough, every pixel code declared.
 void validate(const char* const* xpm, std::string_view name) {
     if (xpm == nullptr || xpm[0] == nullptr) fail(name, "no data");
@@ -83,52 +77,93 @@ void validate(const char* const* xpm, std::string_view name) {
     }
 }
 
-// Reads the drawing into plain pixels, whatever format the loader chose. Transparency comes
-// from alpha only: "None" pixels read back black with alpha 0, and black is a real colour.
+// A colour of the drawing: "None", "#RGB", "#RRGGBB", "#RRRRGGGGBBBB" or a few common names.
+bool parseColour(std::string_view spec, Pixel& out) {
+    auto lower = [](std::string_view s) {
+        std::string t(s);
+        for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    const std::string name = lower(spec);
+    if (name == "none") {
+        out = {0, false};
+        return true;
+    }
+    static const struct {
+        const char* name;
+        Colour colour;
+    } named[] = {{"black", rgb(0, 0, 0)},      {"white", rgb(255, 255, 255)},
+                 {"red", rgb(255, 0, 0)},      {"green", rgb(0, 255, 0)},
+                 {"blue", rgb(0, 0, 255)},     {"yellow", rgb(255, 255, 0)},
+                 {"gray", rgb(190, 190, 190)}, {"grey", rgb(190, 190, 190)}};
+    for (const auto& n : named)
+        if (name == n.name) {
+            out = {n.colour, true};
+            return true;
+        }
+    if (name.size() < 2 || name[0] != '#') return false;
+    const std::string_view hex(name.data() + 1, name.size() - 1);
+    if (hex.size() % 3 != 0 || hex.size() > 12) return false;
+    const std::size_t digits = hex.size() / 3;
+    int channel[3];
+    for (int i = 0; i < 3; ++i) {
+        unsigned v = 0;
+        const char* first = hex.data() + i * digits;
+        auto [end, ec] = std::from_chars(first, first + digits, v, 16);
+        if (ec != std::errc() || end != first + digits) return false;
+        // Keep the most significant byte of each channel; "#RGB" doubles its digits.
+        channel[i] =
+            digits == 1 ? static_cast<int>(v * 17) : static_cast<int>(v >> (4 * (digits - 2)));
+    }
+    out = {rgb(channel[0], channel[1], channel[2]), true};
+    return true;
+}
+
+// The colour part of a colour line: the word after the "c" key ("ab c #102030").
+std::string_view colourSpec(const char* line, std::size_t cpp) {
+    std::string_view rest(line + cpp);
+    std::size_t pos = 0;
+    while (pos < rest.size()) {
+        while (pos < rest.size() && std::isspace(static_cast<unsigned char>(rest[pos]))) ++pos;
+        std::size_t end = pos;
+        while (end < rest.size() && !std::isspace(static_cast<unsigned char>(rest[end]))) ++end;
+        const std::string_view key = rest.substr(pos, end - pos);
+        std::size_t vpos = end;
+        while (vpos < rest.size() && std::isspace(static_cast<unsigned char>(rest[vpos]))) ++vpos;
+        std::size_t vend = vpos;
+        while (vend < rest.size() && !std::isspace(static_cast<unsigned char>(rest[vend]))) ++vend;
+        if (key == "c") return rest.substr(vpos, vend - vpos);
+        pos = vend;
+    }
+    return {};
+}
+
+// Reads the drawing into plain pixels.
 std::vector<Pixel> readPixels(const char* const* xpm, std::string_view name, int& w, int& h) {
     validate(xpm, name);
-    // The loader takes a non-const array but only reads it.
-    SdlSurface s(IMG_ReadXPMFromArray(const_cast<char**>(xpm)));
-    if (!s) fail(name, std::string("unreadable: ") + IMG_GetError());
-    if (SDL_MUSTLOCK(s.get()) && SDL_LockSurface(s.get()) != 0)
-        fail(name, std::string("cannot read pixels: ") + SDL_GetError());
+    const std::vector<long> header = headerNumbers(xpm[0]);
+    w = static_cast<int>(header[0]);
+    h = static_cast<int>(header[1]);
+    const long colours = header[2];
+    const auto cpp = static_cast<std::size_t>(header[3]);
 
-    w = s->w;
-    h = s->h;
-    const SDL_PixelFormat* fmt = s->format;
-    const int bpp = fmt->BytesPerPixel;
-    std::vector<Pixel> out;
-    out.reserve(static_cast<std::size_t>(w) * h);
-    for (int y = 0; y < h; ++y) {
-        const auto* row =
-            static_cast<const Uint8*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch;
-        for (int x = 0; x < w; ++x) {
-            const Uint8* p = row + static_cast<std::ptrdiff_t>(x) * bpp;
-            Uint32 value = 0;
-            switch (bpp) {
-                case 1:
-                    value = p[0];
-                    break;
-                case 2: {
-                    Uint16 v;
-                    std::memcpy(&v, p, 2);
-                    value = v;
-                    break;
-                }
-                case 3:
-                    value = SDL_BYTEORDER == SDL_LIL_ENDIAN ? (p[0] | p[1] << 8 | p[2] << 16)
-                                                            : (p[2] | p[1] << 8 | p[0] << 16);
-                    break;
-                default:
-                    std::memcpy(&value, p, 4);
-                    break;
-            }
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(value, fmt, &r, &g, &b, &a);
-            out.push_back({rgb(r, g, b), a >= 128});
-        }
+    std::unordered_map<std::string_view, Pixel> palette;
+    for (long i = 1; i <= colours; ++i) {
+        Pixel p{};
+        const std::string_view spec = colourSpec(xpm[i], cpp);
+        if (!parseColour(spec, p))
+            fail(name, "colour line " + std::to_string(i) + " has an unknown colour \"" +
+                           std::string(spec) + "\"");
+        palette[std::string_view(xpm[i], cpp)] = p;
     }
-    if (SDL_MUSTLOCK(s.get())) SDL_UnlockSurface(s.get());
+    std::vector<Pixel> out;
+    out.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const char* row = xpm[1 + colours + y];
+        for (int x = 0; x < w; ++x)
+            out.push_back(
+                palette.at(std::string_view(row + static_cast<std::size_t>(x) * cpp, cpp)));
+    }
     return out;
 }
 

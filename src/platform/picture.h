@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv {
 

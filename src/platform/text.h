@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv {
 

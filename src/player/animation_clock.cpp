@@ -1,6 +1,7 @@
 #include "player/animation_clock.h"
 
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -18,7 +19,7 @@ void alternate(PictureBox& box, const PictureBox& first, const PictureBox& secon
 
 void AnimationTick(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     if (!s.deathFall) {
         if (s.walkDirection == Dir::Left) {

@@ -1,6 +1,7 @@
 #include "player/collision_mask.h"
 
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 

@@ -6,6 +6,7 @@
 #include "levels/game_over.h"
 #include "player/collision_mask.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -23,7 +24,7 @@ void jumpStep(App& app) {
 
 void respawn(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     f.normw->picture = f.lw1->picture;
     f.normb->picture = f.lb1->picture;
     if (s.lives == -1) ShowEndOfGame(app);

@@ -1,12 +1,13 @@
 #include "render/game_clock.h"
 
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void GameClockTick(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     f.Label7->caption = std::to_string(s.lives);
     ++s.gameSeconds;
     f.Label4->caption = "Game Time : " + std::to_string(s.gameSeconds);

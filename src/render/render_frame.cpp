@@ -1,6 +1,7 @@
 #include "render/render_frame.h"
 
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -20,7 +21,7 @@ void opaque(Surface& dst, int x, int y, int w, int h, const PictureBox& box) {
 
 void RenderFrame(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     f.Label2->caption = std::to_string(s.playerX);
     f.Label3->caption = std::to_string(s.scrollX);

@@ -1,14 +1,15 @@
 #include "screens/game_menu.h"
 
+#include "base/errors.h"
 #include "levels/game_over.h"
 #include "levels/level_files.h"
-#include "platform/errors.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void GameMenuTick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     if (f.menu->width < 200) {
         f.menu->width += 10;
         f.menu->height += 5;
@@ -25,7 +26,7 @@ void GameMenuTick(App& app) {
 }
 
 void ContinueClick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     f.Timer1->setEnabled(true);
     f.Timer2->setEnabled(true);
     f.menu->visible = false;
@@ -34,10 +35,10 @@ void ContinueClick(App& app) {
 
 void MenuItemClick(App& app) {
     app.state.loopRunning = false;
-    app.unload(app.Form1);
+    app.windows.unload(app.Form1);
     DeleteLevelCopies(app);
     // The code that loaded the main window shows it again, which loads it afresh.
-    app.load(app.Form1);
+    app.windows.load(app.Form1);
 }
 
 void ExitItemClick(App& app) {

@@ -1,5 +1,6 @@
 #include "screens/intro_window.h"
 
+#include "persist/settings_holder.h"
 #include "shell/app.h"
 
 namespace kv {

@@ -2,12 +2,14 @@
 
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
+#include "persist/settings_holder.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void NovahraClick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     for (PictureBox* item : {f.novahra, f.credits, f.napoveda, f.konec}) item->visible = false;
     app.state.creditsOpen = false;
     app.state.newGameStarting = true;
@@ -25,7 +27,7 @@ void CreditsClick(App& app) {
 }
 
 void KonecClick(App& app) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     app.state.creditsOpen = false;
     app.state.helpOpen = false;
     f.soundyes->visible = false;
@@ -34,7 +36,7 @@ void KonecClick(App& app) {
 }
 
 void SoundClick(App& app, bool turnOn) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     f.soundno->visible = !turnOn;
     app.state.musicOn = turnOn;
     app.ini.Text[9] = turnOn ? "True" : "False";
@@ -42,7 +44,7 @@ void SoundClick(App& app, bool turnOn) {
 }
 
 void MenuHover(App& app, PictureBox* item) {
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     const struct {
         PictureBox* item;
         PictureBox* normal;
@@ -56,7 +58,7 @@ void MenuHover(App& app, PictureBox* item) {
 
 void MenuTick(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     if (s.helpOpen) {
         if (f.napp->top >= 260) f.napp->top -= 5;

@@ -8,35 +8,36 @@
 #include "screens/game_menu.h"
 #include "screens/main_menu.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void RunMainLoop(App& app) {
-    app.setFrameLoop({&app.Form1,
-                      // A frame starts at the first tick strictly greater than nextFrameTime.
-                      [&app] { return app.state.nextFrameTime + 1; },
-                      [&app] { return MainLoopPass(app); }});
+    app.windows.setFrameLoop(
+        {&app.Form1,
+         // A frame starts at the first tick strictly greater than nextFrameTime.
+         [&app] { return app.state.nextFrameTime + 1; }, [&app] { return MainLoopPass(app); }});
 }
 
 bool MainLoopPass(App& app) {
     GameState& s = app.state;
     if (!s.loopRunning) return false;
     s.nextFrameTime = app.host.clock().ticks() + s.framePeriod;
-    app.countFrame();
-    app.pump(false);
+    app.windows.countFrame();
+    app.windows.pump(false);
     ++s.frameCount;
     if (s.inMainMenu) {
         MenuTick(app);
     } else {
         GameTick(app);
     }
-    app.pump(true);
+    app.windows.pump(true);
     return true;
 }
 
 void GameTick(App& app) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     if (s.hudShown && f.tma->top < 0) f.tma->top += 10;
     if (!s.hudShown && f.tma->top > -100) f.tma->top -= 10;

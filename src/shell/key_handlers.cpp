@@ -3,12 +3,13 @@
 #include "actors/fireballs.h"
 #include "levels/game_over.h"
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
 void Form1KeyDown(App& app, int key) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
 
     // The tests are independent: one press may satisfy several of them.
     if (key == keys::Esc) {
@@ -53,7 +54,7 @@ void Form1KeyDown(App& app, int key) {
 
 void Form1KeyUp(App& app, int key) {
     GameState& s = app.state;
-    MainWindow& f = app.loaded(app.Form1);
+    MainWindow& f = app.windows.loaded(app.Form1);
     if (key == keys::I) s.lives = 3;
     if (key == keys::Ctrl && s.bossFight && !s.shotActive) ThrowShot(app);
     if (key == keys::Add) --s.framePeriod;

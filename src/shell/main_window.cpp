@@ -1,12 +1,15 @@
 #include "shell/main_window.h"
 
 #include "actors/boss_timer.h"
+#include "base/files.h"
+#include "base/numbers.h"
 #include "levels/level_start.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
+#include "persist/settings_holder.h"
 #include "player/animation_clock.h"
 #include "render/fixed_pictures.h"
 #include "render/game_clock.h"
+#include "render/sprites.h"
+#include "screens/intro_window.h"
 #include "shell/app.h"
 #include "shell/frame_loop.h"
 #include "shell/key_handlers.h"
@@ -154,8 +157,7 @@ void MainWindow::onLoad() {
     GameState& s = app_.state;
     keyPreview = true;
 
-    copyFile(gamePath(app_.programFolder, "/grafix/test.lev"),
-             gamePath(app_.programFolder, "/grafix/test.bmp"));
+    copyFile(app_.paths.asset("/grafix/test.lev"), app_.paths.data("/grafix/test.bmp"));
 
     s.newGameStarting = false;
     s.inMainMenu = true;
@@ -163,12 +165,12 @@ void MainWindow::onLoad() {
     s.hurtLifePending = true;
     s.lives = 3;
 
-    const std::string period = app_.loaded(app_.checkpoint).Label1->caption;
+    const std::string period = app_.windows.loaded(app_.checkpoint).Label1->caption;
     if (auto n = parseWholeNumber(period)) {
         s.framePeriod = *n;
     } else {
         // Not a number would stop the game at every start; play at the default speed instead.
-        app_.warn(gamePath(app_.programFolder, "\\sys.ini").string() + ": speed \"" + period +
+        app_.warn(app_.paths.data("\\sys.ini").string() + ": speed \"" + period +
                   "\" is not a whole number; using 25");
         s.framePeriod = 25;
     }
@@ -187,14 +189,14 @@ void MainWindow::onLoad() {
     s.blinkTicks = 20;
     s.bossFight = false;
 
-    app_.show(*this);
+    app_.windows.show(*this);
 
     s.hudShown = false;
     s.bossX = 6000;
     s.bossY = 267;
     s.bossFight = false;
 
-    app_.unload(app_.checkpoint);
+    app_.windows.unload(app_.checkpoint);
 
     s.loopRunning = true;
     RunMainLoop(app_);

@@ -187,7 +187,7 @@ TEST_F(Death, GameOverByAnEnemyFallsThroughTheLevelIntoTheGameOverWindow) {
     EXPECT_FALSE(s.deathFall);
     EXPECT_TRUE(game.app.score1.isLoaded());
     EXPECT_TRUE(game.app.score1.visible);
-    EXPECT_EQ(game.app.topWindow(), &game.app.score1);
+    EXPECT_EQ(game.app.windows.top(), &game.app.score1);
     EXPECT_EQ(game.app.ini.Text[2], "31");
     EXPECT_NE(game.bytes("/sys.ini").find("speed=31"), std::string::npos);
     // The world stands still from then on.
@@ -217,13 +217,13 @@ TEST_F(Death, GameOverByTheHazardRespawnsOnceThenEnds) {
     EXPECT_EQ(s.scrollX, 0);
     EXPECT_FALSE(s.gamePaused);
     EXPECT_TRUE(game.app.score1.visible);
-    EXPECT_EQ(game.app.topWindow(), &game.app.score1);
+    EXPECT_EQ(game.app.windows.top(), &game.app.score1);
     // Nothing is solid: the respawned player falls through again and the game ends.
     ASSERT_GT(framesUntil([&] { return s.gamePaused; }), 0);
     EXPECT_GT(s.playerY, 480);
     EXPECT_EQ(s.lives, -1);
     EXPECT_TRUE(game.app.score1.visible);
-    EXPECT_EQ(game.app.topWindow(), &game.app.score1);
+    EXPECT_EQ(game.app.windows.top(), &game.app.score1);
     EXPECT_EQ(game.app.ini.Text[2], "25");
 }
 
@@ -233,23 +233,23 @@ TEST_F(Death, SpaceInTheGameOverWindowBringsAFreshMainWindow) {
     s.framePeriod = 27;
     ShowEndOfGame(app);
     ShowEndOfGame(app);  // shown twice, as the hazard road does
-    ASSERT_EQ(game.app.topWindow(), &game.app.score1);
+    ASSERT_EQ(game.app.windows.top(), &game.app.score1);
     // Keys go to the window on top: the main window's handlers do not see them.
-    game.app.keyDown(keys::S);
+    game.app.windows.keyDown(keys::S);
     EXPECT_FALSE(s.hudShown);
 
-    game.app.keyDown(keys::Space);
+    game.app.windows.keyDown(keys::Space);
     EXPECT_FALSE(game.app.score1.isLoaded());
     ASSERT_TRUE(f.isLoaded());
     EXPECT_TRUE(f.visible);
     EXPECT_TRUE(f.keyPreview);
-    EXPECT_EQ(game.app.topWindow(), &f);
+    EXPECT_EQ(game.app.windows.top(), &f);
     EXPECT_TRUE(s.inMainMenu);
     EXPECT_EQ(s.lives, 3);
     EXPECT_EQ(s.levelNumber, 1);
     EXPECT_TRUE(f.hlmenu->visible);
     EXPECT_TRUE(f.loading->visible);
-    EXPECT_TRUE(game.app.hasFrameLoop());
+    EXPECT_TRUE(game.app.windows.hasFrameLoop());
     // The new menu runs.
     game.driver.frames(3);
     EXPECT_TRUE(s.inMainMenu);

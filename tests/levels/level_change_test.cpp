@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
+#include "base/files.h"
 #include "levels/level_folder.h"
-#include "platform/files.h"
 #include "player/walking.h"
 #include "support/app_fixture.h"
 

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/bmp.h"
-#include "platform/surface.h"
+#include "base/bmp.h"
+#include "base/surface.h"
 
 namespace kv::test {
 

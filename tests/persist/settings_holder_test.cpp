@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "platform/files.h"
+#include "base/files.h"
 #include "shell/app.h"
 #include "support/app_fixture.h"
 

@@ -95,11 +95,11 @@ TEST(Timer, FiresOnlyInsideAYield) {
     game.host.virtualClock().advanceTo(game.host.virtualClock().ticks() + 5500);
     EXPECT_EQ(game.app.state.gameSeconds, 0);
     EXPECT_EQ(f.Label4->caption, "Time :");
-    game.app.pump(false);
+    game.app.windows.pump(false);
     // Five and a half seconds late, the clock still ticks once.
     EXPECT_EQ(game.app.state.gameSeconds, 1);
     EXPECT_EQ(f.Label4->caption, "Game Time : 1");
-    game.app.pump(false);
+    game.app.windows.pump(false);
     EXPECT_EQ(game.app.state.gameSeconds, 1);
 }
 

@@ -201,13 +201,13 @@ TEST_F(AnimationClock, RunsOnTimer2AndFreezesWhilePaused) {
     s.walkDirection = Dir::Left;
     game.driver.wait(150);
     EXPECT_EQ(player(), "l1");
-    game.app.keyDown(keys::Esc);  // pause stops Timer2
+    game.app.windows.keyDown(keys::Esc);  // pause stops Timer2
     game.driver.wait(500);
     EXPECT_EQ(player(), "l1");
     s.playerHurt = true;
     game.driver.wait(500);
     EXPECT_EQ(s.lives, 3);  // the pending life is not taken while the clock stands
-    game.app.keyDown(keys::Esc);
+    game.app.windows.keyDown(keys::Esc);
     game.driver.wait(130);
     EXPECT_EQ(player(), "l2");
     EXPECT_EQ(s.lives, 2);

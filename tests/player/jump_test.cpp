@@ -162,18 +162,18 @@ TEST_F(Jump, SpaceJumpsOnlyFromGroundAndNotInTheMiddleOfAJump) {
     place(500, 100);
     UpdatePlayer(app);
     ASSERT_FALSE(s.onGround);
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_FALSE(s.jumping);
 
     place(500, Floor - 4);
     UpdatePlayer(app);
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_TRUE(s.jumping);
     run(3);
     // Even on ground, a running jump is not restarted.
     s.onGround = true;
     const int step = s.jumpStep;
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_EQ(s.jumpStep, step);
 }
 

@@ -32,10 +32,10 @@ TEST_F(Hud, AClockTickRefreshesLivesTimeAndFramesThenCountsAfresh) {
 TEST_F(Hud, TheClockStandsStillWhilePaused) {
     game.driver.wait(1050);
     EXPECT_EQ(s.gameSeconds, 1);
-    game.app.keyDown(keys::Esc);
+    game.app.windows.keyDown(keys::Esc);
     game.driver.wait(3000);
     EXPECT_EQ(s.gameSeconds, 1);
-    game.app.keyDown(keys::Esc);
+    game.app.windows.keyDown(keys::Esc);
     game.driver.wait(1050);
     EXPECT_EQ(s.gameSeconds, 2);
 }

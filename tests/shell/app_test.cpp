@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "base/errors.h"
+#include "base/files.h"
 #include "support/app_fixture.h"
 
 namespace kv {
@@ -20,20 +20,20 @@ TEST(App, UnloadFromTheWindowsOwnHandlerWaitsUntilItReturns) {
     ASSERT_TRUE(f.isLoaded());
     bool readAfterUnload = false;
     f.Picture1->onClick = [&] {
-        app.unload(f);
+        app.windows.unload(f);
         // The rest of the handler still runs on a whole window.
         readAfterUnload = f.isLoaded() && f.score->caption == "0";
     };
-    app.click(f, *f.Picture1);
+    app.windows.click(f, *f.Picture1);
     EXPECT_TRUE(readAfterUnload);
     EXPECT_FALSE(f.isLoaded());
-    EXPECT_FALSE(app.hasFrameLoop());  // its loop went with it
-    EXPECT_EQ(app.topWindow(), nullptr);
+    EXPECT_FALSE(app.windows.hasFrameLoop());  // its loop went with it
+    EXPECT_EQ(app.windows.top(), nullptr);
 
     // From outside its own code the unload is immediate.
-    app.show(app.loaded(f));
+    app.windows.show(app.windows.loaded(f));
     ASSERT_TRUE(f.isLoaded());
-    app.unload(f);
+    app.windows.unload(f);
     EXPECT_FALSE(f.isLoaded());
 }
 
@@ -43,10 +43,10 @@ TEST(App, ReadingAnUnloadedWindowLoadsItWithoutShowingIt) {
     App& app = game.app;
     ASSERT_FALSE(app.checkpoint.isLoaded());
     // The intro's load handler fills its hidden label from the settings.
-    EXPECT_EQ(app.loaded(app.checkpoint).Label1->caption, "31");
+    EXPECT_EQ(app.windows.loaded(app.checkpoint).Label1->caption, "31");
     EXPECT_TRUE(app.checkpoint.isLoaded());
     EXPECT_FALSE(app.checkpoint.visible);
-    EXPECT_EQ(app.topWindow(), &app.Form1);
+    EXPECT_EQ(app.windows.top(), &app.Form1);
 }
 
 TEST(App, WindowUnloadedAndShownByItsOwnCodeComesBackFresh) {
@@ -57,16 +57,16 @@ TEST(App, WindowUnloadedAndShownByItsOwnCodeComesBackFresh) {
     f.score->caption = "500";
     app.state.lives = 1;
     f.Picture1->onClick = [&] {
-        app.unload(f);
-        app.show(app.loaded(f));
+        app.windows.unload(f);
+        app.windows.show(app.windows.loaded(f));
     };
-    app.click(f, *f.Picture1);
+    app.windows.click(f, *f.Picture1);
     ASSERT_TRUE(f.isLoaded());
     EXPECT_TRUE(f.visible);
     EXPECT_EQ(f.score->caption, "0");
     EXPECT_EQ(app.state.lives, 3);
-    EXPECT_EQ(app.topWindow(), &f);
-    EXPECT_TRUE(app.hasFrameLoop());
+    EXPECT_EQ(app.windows.top(), &f);
+    EXPECT_TRUE(app.windows.hasFrameLoop());
 }
 
 TEST(App, NewFrameLoopReplacesTheOldOne) {
@@ -76,28 +76,28 @@ TEST(App, NewFrameLoopReplacesTheOldOne) {
     Window& owner = app.Form1;
     int a = 0, b = 0;
     auto at = [] { return Millis{0}; };
-    app.setFrameLoop({&owner, at, [&] { return ++a, true; }});
-    app.setFrameLoop({&owner, at, [&] { return ++b, true; }});
-    app.runFramePass();
-    app.runFramePass();
+    app.windows.setFrameLoop({&owner, at, [&] { return ++a, true; }});
+    app.windows.setFrameLoop({&owner, at, [&] { return ++b, true; }});
+    app.windows.runFramePass();
+    app.windows.runFramePass();
     EXPECT_EQ(a, 0);
     EXPECT_EQ(b, 2);
 
     // A pass that registers its successor and then ends leaves the successor running.
-    app.setFrameLoop({&owner, at, [&] {
-                          app.setFrameLoop({&owner, at, [&] { return ++b, true; }});
-                          return false;
-                      }});
-    app.runFramePass();
-    ASSERT_TRUE(app.hasFrameLoop());
-    app.runFramePass();
+    app.windows.setFrameLoop({&owner, at, [&] {
+                                  app.windows.setFrameLoop({&owner, at, [&] { return ++b, true; }});
+                                  return false;
+                              }});
+    app.windows.runFramePass();
+    ASSERT_TRUE(app.windows.hasFrameLoop());
+    app.windows.runFramePass();
     EXPECT_EQ(b, 3);
 
     // A pass that ends without one leaves no loop.
-    app.setFrameLoop({&owner, at, [&] { return false; }});
-    app.runFramePass();
-    EXPECT_FALSE(app.hasFrameLoop());
-    EXPECT_FALSE(app.runFramePass());
+    app.windows.setFrameLoop({&owner, at, [&] { return false; }});
+    app.windows.runFramePass();
+    EXPECT_FALSE(app.windows.hasFrameLoop());
+    EXPECT_FALSE(app.windows.runFramePass());
 }
 
 // The high-score window reloads the main window while the main window's loop is in a yield.
@@ -109,8 +109,8 @@ TEST(App, MainWindowReloadedFromInsideItsLoopRunsOneFreshLoop) {
     int reloads = 0;
     f.Timer3->onTick = [&] {
         ++reloads;
-        app.unload(f);
-        app.show(app.loaded(f));
+        app.windows.unload(f);
+        app.windows.show(app.windows.loaded(f));
     };
     f.Timer3->setEnabled(true);
     f.score->caption = "500";
@@ -120,14 +120,14 @@ TEST(App, MainWindowReloadedFromInsideItsLoopRunsOneFreshLoop) {
     EXPECT_TRUE(f.visible);
     EXPECT_EQ(f.score->caption, "0");
     EXPECT_FALSE(f.Timer3->enabled());
-    ASSERT_TRUE(app.hasFrameLoop());
+    ASSERT_TRUE(app.windows.hasFrameLoop());
     // One loop, paced as one: 26 ms a frame at the default period.
     game.driver.frames(1);
     const Millis t0 = game.host.virtualClock().ticks();
-    const long long n0 = app.framesStarted();
+    const long long n0 = app.windows.framesStarted();
     game.driver.frames(10);
     EXPECT_EQ(game.host.virtualClock().ticks() - t0, 260);
-    EXPECT_EQ(app.framesStarted() - n0, 10);
+    EXPECT_EQ(app.windows.framesStarted() - n0, 10);
 }
 
 // A reload whose load handler fails ends the program with the file's name, not a crash.
@@ -140,11 +140,11 @@ TEST(App, FailingReloadEndsTheProgramCleanly) {
         MainWindow& f = app.Form1;
         std::filesystem::remove(game.path("/grafix/test.lev"));
         f.Picture1->onClick = [&] {
-            app.unload(f);
+            app.windows.unload(f);
             if (byShow) {
-                app.show(app.loaded(f));
+                app.windows.show(app.windows.loaded(f));
             } else {
-                app.load(f);
+                app.windows.load(f);
             }
         };
         EXPECT_EQ(game.script("click Form1.Picture1"), 0);
@@ -164,12 +164,12 @@ TEST(App, KeysReachTheHandlersOnlyWithKeyPreview) {
     app.state.framePeriod = 40;
     // Every key release shows the frame period in the stats panel.
     f.keyPreview = false;
-    app.keyDown('A');
-    app.keyUp('A');
+    app.windows.keyDown('A');
+    app.windows.keyUp('A');
     EXPECT_EQ(f.Label5->caption, "Label5");
     f.keyPreview = true;
-    app.keyDown('A');
-    app.keyUp('A');
+    app.windows.keyDown('A');
+    app.windows.keyUp('A');
     EXPECT_EQ(f.Label5->caption, "40");
 }
 
@@ -183,10 +183,10 @@ TEST(App, MouseClickGoesToTheTopmostControlUnderIt) {
     f.novahra->bringToFront();
     int clicks = 0;
     f.novahra->onClick = [&] { ++clicks; };
-    app.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
+    app.windows.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
     EXPECT_EQ(clicks, 1);
     f.novahra->visible = false;
-    app.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
+    app.windows.mouseDown(f.hlmenu->left + f.novahra->left + 3, f.hlmenu->top + f.novahra->top + 3);
     EXPECT_EQ(clicks, 1);
 }
 
@@ -201,7 +201,7 @@ TEST(App, ClosingTheWindowIsTheCleanExit) {
     writeFileAtomic(game.path("/grafix/notes.txt"), "x");
     app.ini.Text[3] = "zmena";
 
-    app.closeRequested();
+    app.windows.closeRequested();
 
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(app.exitCode(), 0);
@@ -217,7 +217,7 @@ TEST(App, ClosingTheWindowIsTheCleanExit) {
     EXPECT_TRUE(game.exists("/grafix/notes.txt"));
     EXPECT_NE(game.bytes("/sys.ini").find("Nastaveni2=zmena\r\n"), std::string::npos);
     // The program is over: no frame runs any more.
-    EXPECT_FALSE(app.hasFrameLoop());
+    EXPECT_FALSE(app.windows.hasFrameLoop());
     EXPECT_EQ(app.run(), 0);
 }
 

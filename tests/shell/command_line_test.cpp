@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/files.h"
+#include "base/files.h"
 #include "support/app_fixture.h"
 
 namespace kv {

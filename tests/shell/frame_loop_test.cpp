@@ -19,7 +19,7 @@ struct Loop : ::testing::Test {
     void SetUp() override {
         game.openMainWindow();
         ASSERT_TRUE(f.isLoaded());
-        ASSERT_TRUE(game.app.hasFrameLoop());
+        ASSERT_TRUE(game.app.windows.hasFrameLoop());
     }
     Millis tick() { return game.host.virtualClock().ticks(); }
     // Virtual milliseconds that n frames take, counted from the start of a frame.
@@ -41,11 +41,11 @@ TEST_F(Loop, FramesStartOnlyAfterMoreThanTheFramePeriod) {
     s.framePeriod = 40;
     EXPECT_EQ(timeOfFrames(5), 205);
     // Waiting less than a whole period starts no frame.
-    const long long before = game.app.framesStarted();
+    const long long before = game.app.windows.framesStarted();
     game.driver.wait(40);
-    EXPECT_EQ(game.app.framesStarted(), before);
+    EXPECT_EQ(game.app.windows.framesStarted(), before);
     game.driver.wait(1);
-    EXPECT_EQ(game.app.framesStarted(), before + 1);
+    EXPECT_EQ(game.app.windows.framesStarted(), before + 1);
 }
 
 TEST_F(Loop, ZeroOrNegativePeriodStillMovesOn) {
@@ -126,12 +126,12 @@ TEST_F(Loop, BossLifeBarSlidesDownAndStops) {
 
 TEST_F(Loop, EndsWhenLoopRunningIsFalse) {
     game.driver.frames(3);
-    const long long started = game.app.framesStarted();
+    const long long started = game.app.windows.framesStarted();
     const int count = s.frameCount;
     s.loopRunning = false;
     EXPECT_FALSE(game.driver.frames(1));
-    EXPECT_FALSE(game.app.hasFrameLoop());
-    EXPECT_EQ(game.app.framesStarted(), started);
+    EXPECT_FALSE(game.app.windows.hasFrameLoop());
+    EXPECT_EQ(game.app.windows.framesStarted(), started);
     EXPECT_EQ(s.frameCount, count);
     EXPECT_EQ(game.script("frames 1"), 2);
     EXPECT_NE(game.err.str().find("error: no frame loop is running (line 1)"), std::string::npos)

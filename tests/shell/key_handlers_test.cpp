@@ -18,12 +18,12 @@ struct Keys : ::testing::Test {
 
     void SetUp() override {
         game.openMainWindow();
-        ASSERT_EQ(app.topWindow(), &f);
+        ASSERT_EQ(app.windows.top(), &f);
         ASSERT_TRUE(f.keyPreview);
     }
     void press(int key) {
-        app.keyDown(key);
-        app.keyUp(key);
+        app.windows.keyDown(key);
+        app.windows.keyUp(key);
     }
 };
 
@@ -31,7 +31,7 @@ TEST_F(Keys, EscPausesAndOpensTheMenuThenResumes) {
     s.inMainMenu = false;
     f.menu->width = 200;
     f.Picture7->left = 50;
-    app.keyDown(keys::Esc);
+    app.windows.keyDown(keys::Esc);
     EXPECT_TRUE(s.gamePaused);
     EXPECT_FALSE(f.Timer1->enabled());
     EXPECT_FALSE(f.Timer2->enabled());
@@ -42,9 +42,9 @@ TEST_F(Keys, EscPausesAndOpensTheMenuThenResumes) {
     EXPECT_EQ(f.Picture6->top, -30);
     EXPECT_EQ(f.Picture7->left, 200);
     EXPECT_EQ(f.Picture8->left, -73);
-    app.keyUp(keys::Esc);
+    app.windows.keyUp(keys::Esc);
     EXPECT_TRUE(s.gamePaused);
-    app.keyDown(keys::Esc);
+    app.windows.keyDown(keys::Esc);
     EXPECT_FALSE(s.gamePaused);
     EXPECT_TRUE(f.Timer1->enabled());
     EXPECT_TRUE(f.Timer2->enabled());
@@ -52,41 +52,41 @@ TEST_F(Keys, EscPausesAndOpensTheMenuThenResumes) {
 }
 
 TEST_F(Keys, ArrowsSetTheWalkOnPressAndTheFacingOnRelease) {
-    app.keyDown(keys::Left);
+    app.windows.keyDown(keys::Left);
     EXPECT_EQ(s.walkDirection, Dir::Left);
     EXPECT_EQ(s.facing, Dir::None);
-    app.keyUp(keys::Left);
+    app.windows.keyUp(keys::Left);
     EXPECT_EQ(s.walkDirection, Dir::None);
     EXPECT_EQ(s.facing, Dir::Left);
-    app.keyDown(keys::Right);
+    app.windows.keyDown(keys::Right);
     EXPECT_EQ(s.walkDirection, Dir::Right);
     EXPECT_EQ(s.facing, Dir::Left);
-    app.keyUp(keys::Right);
+    app.windows.keyUp(keys::Right);
     EXPECT_EQ(s.walkDirection, Dir::None);
     EXPECT_EQ(s.facing, Dir::Right);
 }
 
 TEST_F(Keys, ReleasingTheFirstOfTwoHeldArrowsStopsTheWalk) {
-    app.keyDown(keys::Left);
-    app.keyDown(keys::Right);
+    app.windows.keyDown(keys::Left);
+    app.windows.keyDown(keys::Right);
     EXPECT_EQ(s.walkDirection, Dir::Right);
-    app.keyUp(keys::Left);
+    app.windows.keyUp(keys::Left);
     EXPECT_EQ(s.walkDirection, Dir::None);
     EXPECT_EQ(s.facing, Dir::Left);
     // Until Right repeats its press.
-    app.keyDown(keys::Right);
+    app.windows.keyDown(keys::Right);
     EXPECT_EQ(s.walkDirection, Dir::Right);
 }
 
 TEST_F(Keys, SpaceJumpsFromGround) {
     s.onGround = true;
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_TRUE(s.jumping);
     EXPECT_EQ(s.jumpStep, 15);
     // Release does nothing; a press while jumping does nothing.
     s.jumpStep = 7;
-    app.keyUp(keys::Space);
-    app.keyDown(keys::Space);
+    app.windows.keyUp(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_EQ(s.jumpStep, 7);
 }
 
@@ -98,7 +98,7 @@ TEST_F(Keys, SpaceOnTheBossSpeechStartsTheFightAndAJump) {
     s.onGround = true;
     f.keyPreview = true;
     f.Picture3->visible = true;
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_EQ(s.lives, 3);
     EXPECT_FALSE(s.gamePaused);
     EXPECT_TRUE(s.bossFight);
@@ -114,12 +114,12 @@ TEST_F(Keys, SpaceOnTheSpeechNeedsStepZeroAndTheSpeechShown) {
     s.gamePaused = true;
     s.speechStep = 2;
     f.Picture3->visible = true;
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_FALSE(s.bossFight);
     EXPECT_TRUE(s.gamePaused);
     s.speechStep = 0;
     f.Picture3->visible = false;
-    app.keyDown(keys::Space);
+    app.windows.keyDown(keys::Space);
     EXPECT_FALSE(s.bossFight);
     EXPECT_FALSE(f.Timer5->enabled());
 }
@@ -127,7 +127,7 @@ TEST_F(Keys, SpaceOnTheSpeechNeedsStepZeroAndTheSpeechShown) {
 TEST_F(Keys, SToggles) {
     press(keys::S);
     EXPECT_TRUE(s.hudShown);
-    app.keyUp(keys::S);  // a release changes nothing
+    app.windows.keyUp(keys::S);  // a release changes nothing
     EXPECT_TRUE(s.hudShown);
     press(keys::S);
     EXPECT_FALSE(s.hudShown);
@@ -136,19 +136,19 @@ TEST_F(Keys, SToggles) {
 TEST_F(Keys, ReleasingISetsThreeLivesAnywhere) {
     ASSERT_TRUE(s.inMainMenu);
     s.lives = 0;
-    app.keyDown(keys::I);
+    app.windows.keyDown(keys::I);
     EXPECT_EQ(s.lives, 0);
-    app.keyUp(keys::I);
+    app.windows.keyUp(keys::I);
     EXPECT_EQ(s.lives, 3);
     s.lives = -1;
     s.inMainMenu = false;
-    app.keyUp(keys::I);
+    app.windows.keyUp(keys::I);
     EXPECT_EQ(s.lives, 3);
 }
 
 TEST_F(Keys, KeypadPlusAndMinusChangeTheFramePeriodOnReleaseWithoutLimit) {
     ASSERT_EQ(s.framePeriod, 25);
-    app.keyDown(keys::Add);
+    app.windows.keyDown(keys::Add);
     EXPECT_EQ(s.framePeriod, 25);
     for (int i = 0; i < 30; ++i) press(keys::Add);
     EXPECT_EQ(s.framePeriod, -5);
@@ -162,12 +162,12 @@ TEST_F(Keys, KeypadPlusAndMinusChangeTheFramePeriodOnReleaseWithoutLimit) {
 TEST_F(Keys, EveryReleaseShowsTheFramePeriod) {
     EXPECT_EQ(f.Label5->caption, "Label5");
     s.framePeriod = 33;
-    app.keyDown('Q');
+    app.windows.keyDown('Q');
     EXPECT_EQ(f.Label5->caption, "Label5");
-    app.keyUp('Q');
+    app.windows.keyUp('Q');
     EXPECT_EQ(f.Label5->caption, "33");
     s.framePeriod = 34;
-    app.keyUp(keys::Left);
+    app.windows.keyUp(keys::Left);
     EXPECT_EQ(f.Label5->caption, "34");
 }
 
@@ -187,7 +187,7 @@ TEST_F(Keys, WithoutKeyPreviewNoKeyDoesAnything) {
          {int{keys::Esc}, int{keys::Space}, int{keys::S}, int{keys::Left}, int{keys::Right},
           int{keys::Ctrl}, int{keys::I}, int{keys::Add}, int{keys::Subtract}})
         press(key);
-    app.keyDown(keys::Left);
+    app.windows.keyDown(keys::Left);
     EXPECT_FALSE(s.gamePaused);
     EXPECT_FALSE(f.menu->visible);
     EXPECT_FALSE(s.jumping);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
+#include "base/files.h"
 #include "shell/app.h"
 #include "support/app_fixture.h"
 
@@ -66,7 +66,7 @@ TEST(MainWindowLoad, SetsTheStartValuesOfItsFields) {
     EXPECT_EQ(game.get("Form1.Timer2.Interval"), "100");
     // The intro lent its label for the frame period and is closed again.
     EXPECT_EQ(game.get("checkpoint.Loaded"), "False");
-    EXPECT_TRUE(game.app.hasFrameLoop());
+    EXPECT_TRUE(game.app.windows.hasFrameLoop());
 }
 
 TEST(MainWindowLoad, OnlyTheExactTextFalseSwitchesTheMusicOff) {
@@ -104,7 +104,7 @@ TEST(MainWindowLoad, MissingTestPictureEndsTheProgramNamingIt) {
     EXPECT_EQ(game.get("App.Ended"), "True");
     EXPECT_NE(game.get("App.ExitCode"), "0");
     EXPECT_EQ(game.get("Form1.Visible"), "False");
-    EXPECT_FALSE(game.app.hasFrameLoop());
+    EXPECT_FALSE(game.app.windows.hasFrameLoop());
     ASSERT_EQ(game.host.errors().size(), 1u);
     EXPECT_NE(game.host.errors()[0].find(game.path("/grafix/test.lev").string()), std::string::npos)
         << game.host.errors()[0];
@@ -148,9 +148,9 @@ TEST(MainWindowLoad, ReloadResetsItsOwnFieldsAndKeepsTheRest) {
     app.Form1.score->caption = "1500";
     app.Form1.tma->top = 0;
 
-    app.unload(app.Form1);
+    app.windows.unload(app.Form1);
     EXPECT_FALSE(app.Form1.isLoaded());
-    app.show(app.loaded(app.Form1));
+    app.windows.show(app.windows.loaded(app.Form1));
 
     EXPECT_EQ(s.lives, 3);
     EXPECT_EQ(s.levelNumber, 1);

@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-#include "platform/bmp.h"
-#include "platform/files.h"
+#include "base/bmp.h"
+#include "base/files.h"
 
 namespace kv::test {
 
@@ -54,7 +54,7 @@ HeadlessGame::HeadlessGame(const ProgramFolderSpec& spec)
 void HeadlessGame::openMainWindow() {
     start();
     // Until the intro shows itself, the settings holder opens the main window directly.
-    if (!app.Form1.isLoaded() && !app.ended()) app.show(app.loaded(app.Form1));
+    if (!app.Form1.isLoaded() && !app.ended()) app.windows.show(app.windows.loaded(app.Form1));
 }
 
 std::string HeadlessGame::get(const std::string& name) {

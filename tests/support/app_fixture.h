@@ -8,9 +8,13 @@
 #include <streambuf>
 #include <string>
 
+#include "driver/script_driver.h"
+#include "persist/score_window.h"
+#include "persist/settings_holder.h"
 #include "platform/headless/headless_host.h"
+#include "screens/intro_window.h"
 #include "shell/app.h"
-#include "shell/script_driver.h"
+#include "shell/main_window.h"
 
 namespace kv::test {
 

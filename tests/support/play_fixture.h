@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "base/bmp.h"
 #include "levels/setup_level.h"
-#include "platform/bmp.h"
 #include "support/app_fixture.h"
 
 namespace kv::test {

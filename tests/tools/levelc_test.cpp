@@ -5,10 +5,10 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 
+#include "base/bmp.h"
+#include "base/files.h"
 #include "compiler.h"
 #include "level_error.h"
-#include "platform/bmp.h"
-#include "platform/files.h"
 #include "reach.h"
 #include "terrain_map.h"
 

@@ -1,8 +1,8 @@
 #include "compiler.h"
 
+#include "base/bmp.h"
 #include "level_error.h"
 #include "levels/object_tables.h"
-#include "platform/bmp.h"
 #include "rules.h"
 #include "title.h"
 

@@ -2,7 +2,7 @@
 // A tiny 5 x 7 bitmap font for the words on the title pictures.
 #include <string>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv::levelc {
 

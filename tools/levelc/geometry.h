@@ -1,6 +1,6 @@
 #pragma once
 // Sizes and rules of the game that the level pictures are drawn for.
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv::levelc {
 

@@ -4,9 +4,9 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
+#include "base/errors.h"
+#include "base/files.h"
 #include "level_error.h"
-#include "platform/errors.h"
-#include "platform/files.h"
 
 namespace kv::levelc {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv::levelc {
 

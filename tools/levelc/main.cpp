@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/bmp.h"
+#include "base/errors.h"
 #include "compiler.h"
 #include "level_error.h"
-#include "platform/bmp.h"
-#include "platform/errors.h"
 #include "title.h"
 
 namespace fs = std::filesystem;

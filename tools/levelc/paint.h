@@ -2,7 +2,7 @@
 // Small drawing helpers for the level art: deterministic noise, colour mixing and shapes.
 #include <cstdint>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv::levelc {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Renders a level map into its two pictures: the background the player sees and the
 // collision mask the game reads.
+#include "base/surface.h"
 #include "level_map.h"
-#include "platform/surface.h"
 
 namespace kv::levelc {
 

@@ -2,8 +2,8 @@
 // Scenery: pictures behind the ground that never collide (clouds, hills, torches, stars...).
 #include <string>
 
+#include "base/surface.h"
 #include "level_map.h"
-#include "platform/surface.h"
 
 namespace kv::levelc {
 

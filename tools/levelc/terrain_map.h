@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv::levelc {
 

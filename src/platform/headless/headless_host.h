@@ -15,24 +15,18 @@ class HeadlessHost final : public Host {
     VirtualClock& virtualClock() { return clock_; }
     Clock& clock() override { return clock_; }
     void pollInput(InputSink&) override {}
-    void present(const Surface& frame) override {
-        lastFrame_ = frame;
-        ++presented_;
-    }
+    void present(const Surface&) override {}
+    bool showsFrames() const override { return false; }
     void idleUntil(Millis due) override {
         if (due >= 0) clock_.advanceTo(due);
     }
     std::unique_ptr<MusicPlayer> makeMusicPlayer() override;
     void showError(const std::string& message) override;
 
-    const Surface& lastFrame() const { return lastFrame_; }
-    long long presented() const { return presented_; }
     const std::vector<std::string>& errors() const { return errors_; }
 
   private:
     VirtualClock clock_;
-    Surface lastFrame_;
-    long long presented_ = 0;
     std::vector<std::string> errors_;
 };
 

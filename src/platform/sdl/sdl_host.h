@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/sdl/real_clock.h"
 
 struct SDL_Window;
 

@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "platform/sdl/real_clock.h"
 
 #include <SDL.h>
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/surface.h"
+#include "base/surface.h"
 
 namespace kv {
 

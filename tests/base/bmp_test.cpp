@@ -1,12 +1,12 @@
-#include "platform/bmp.h"
+#include "base/bmp.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "base/errors.h"
+#include "base/files.h"
 #include "support/app_fixture.h"
 
 namespace kv {

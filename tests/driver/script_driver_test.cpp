@@ -1,12 +1,12 @@
-#include "shell/script_driver.h"
+#include "driver/script_driver.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <sstream>
 
-#include "platform/bmp.h"
-#include "platform/files.h"
+#include "base/bmp.h"
+#include "base/files.h"
 #include "shell/app.h"
 #include "support/app_fixture.h"
 
@@ -158,11 +158,11 @@ TEST_F(Driver, WaitAndFramesMoveTheVirtualClock) {
     EXPECT_EQ(game.script("wait 123"), 0);
     EXPECT_EQ(game.host.virtualClock().ticks(), start + 123);
     EXPECT_EQ(game.get("tick"), std::to_string(start + 123));
-    const long long frames = game.app.framesStarted();
+    const long long frames = game.app.windows.framesStarted();
     EXPECT_EQ(game.script("frames 3"), 0);
-    EXPECT_EQ(game.app.framesStarted(), frames + 3);
+    EXPECT_EQ(game.app.windows.framesStarted(), frames + 3);
     EXPECT_EQ(game.script("frames 0"), 0);
-    EXPECT_EQ(game.app.framesStarted(), frames + 3);
+    EXPECT_EQ(game.app.windows.framesStarted(), frames + 3);
 }
 
 TEST_F(Driver, KeysGoToTheFocusedWindow) {
@@ -239,8 +239,8 @@ TEST_F(Driver, FailureOfTheProgramShowsInAppEnded) {
     test::CapturedStderr quiet;
     // The in-game menu's MENU item loads the main window afresh.
     game.app.Form1.Picture1->onClick = [&] {
-        game.app.unload(game.app.Form1);
-        game.app.load(game.app.Form1);
+        game.app.windows.unload(game.app.Form1);
+        game.app.windows.load(game.app.Form1);
     };
     EXPECT_EQ(game.script("click Form1.Picture1\nexpect App.Ended True\nexpect App.ExitCode 1"), 0)
         << game.err.str();

@@ -1,10 +1,10 @@
-#include "platform/profile.h"
+#include "base/profile.h"
 
 #include <algorithm>
 
-#include "platform/codepage.h"
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "base/codepage.h"
+#include "base/errors.h"
+#include "base/files.h"
 
 namespace kv {
 namespace fs = std::filesystem;

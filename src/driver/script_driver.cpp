@@ -1,15 +1,17 @@
-#include "shell/script_driver.h"
+#include "driver/script_driver.h"
 
 #include <istream>
 #include <ostream>
 #include <sstream>
 
-#include "platform/bmp.h"
-#include "platform/errors.h"
+#include "base/bmp.h"
+#include "base/errors.h"
+#include "base/numbers.h"
+#include "driver/state_fields.h"
+#include "persist/settings_holder.h"
 #include "platform/headless/headless_host.h"
-#include "platform/numbers.h"
 #include "shell/app.h"
-#include "shell/state_fields.h"
+#include "shell/main_window.h"
 
 namespace kv {
 namespace {
@@ -77,45 +79,18 @@ std::vector<std::string> splitDots(const std::string& s) {
 ScriptDriver::ScriptDriver(App& app, HeadlessHost& host, std::ostream& out, std::ostream& err)
     : app_(app), host_(host), out_(out), err_(err) {}
 
-bool ScriptDriver::step(Millis limit) {
-    VirtualClock& clock = host_.virtualClock();
-    const Millis now = clock.ticks();
-    Millis next = app_.hasFrameLoop() ? app_.frameDue() : app_.nextTimerDue();
-    if (next < 0) return false;
-    // A frame takes at least a millisecond of virtual time, so a period of zero or below
-    // cannot stall the clock.
-    if (app_.hasFrameLoop() && next <= now) next = now + 1;
-    if (next < now) next = now;
-    if (next > limit) return false;
-    clock.advanceTo(next);
-    if (app_.hasFrameLoop()) {
-        app_.runFramePass();
-    } else {
-        app_.pump(true);
-    }
-    return true;
-}
-
 void ScriptDriver::wait(Millis ms) {
     const Millis target = host_.virtualClock().ticks() + ms;
-    try {
-        while (!app_.ended() && step(target)) {
-        }
-    } catch (const FileError& e) {
-        app_.fail(e.what());
+    while (app_.step(target)) {
     }
     host_.virtualClock().advanceTo(target);
 }
 
 bool ScriptDriver::frames(long long n) {
-    const long long goal = app_.framesStarted() + n;
-    try {
-        while (!app_.ended() && app_.framesStarted() < goal) {
-            if (!app_.hasFrameLoop()) return false;
-            step(host_.virtualClock().ticks() + 1000000000);
-        }
-    } catch (const FileError& e) {
-        app_.fail(e.what());
+    const long long goal = app_.windows.framesStarted() + n;
+    while (!app_.ended() && app_.windows.framesStarted() < goal) {
+        if (!app_.windows.hasFrameLoop()) return false;
+        app_.step();
     }
     return true;
 }
@@ -148,7 +123,7 @@ bool ScriptDriver::get(const std::string& name, std::string& value) {
             }
         return false;
     }
-    Window* w = app_.findWindow(parts[0]);
+    Window* w = app_.windows.find(parts[0]);
     if (!w) return false;
     if (parts.size() == 2) {
         if (parts[1] == "Loaded")
@@ -208,7 +183,7 @@ bool ScriptDriver::set(const std::string& name, const std::string& value) {
             }
         return false;
     }
-    Window* w = app_.findWindow(parts[0]);
+    Window* w = app_.windows.find(parts[0]);
     if (!w || parts.size() != 3) return false;
     if (!w->isLoaded()) throw BadLine{parts[0] + " is not loaded"};
     if (Timer* t = w->findTimer(parts[1])) {
@@ -261,7 +236,7 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
     };
     auto control = [&](const std::string& target) -> std::pair<Window*, Control*> {
         const auto parts = splitDots(target);
-        Window* w = parts.size() == 2 ? app_.findWindow(parts[0]) : nullptr;
+        Window* w = parts.size() == 2 ? app_.windows.find(parts[0]) : nullptr;
         if (!w) throw BadLine{"unknown control " + target};
         if (!w->isLoaded()) throw BadLine{parts[0] + " is not loaded"};
         std::string name;
@@ -286,12 +261,12 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
             words >> how >> key;
             const int code = keyCode(key);
             if (how == "down")
-                app_.keyDown(code);
+                app_.windows.keyDown(code);
             else if (how == "up")
-                app_.keyUp(code);
+                app_.windows.keyUp(code);
             else if (how == "press") {
-                app_.keyDown(code);
-                app_.keyUp(code);
+                app_.windows.keyDown(code);
+                app_.windows.keyUp(code);
             } else {
                 throw BadLine{"key takes down, up or press"};
             }
@@ -300,9 +275,9 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
             words >> target;
             auto [w, c] = control(target);
             if (command == "click")
-                app_.click(*w, *c);
+                app_.windows.click(*w, *c);
             else
-                app_.move(*w, *c);
+                app_.windows.move(*w, *c);
         } else if (command == "text") {
             std::string target;
             words >> target;
@@ -337,10 +312,7 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
         } else if (command == "screenshot") {
             const std::string file = restAfter(1);
             if (file.empty()) throw BadLine{"screenshot needs a file name"};
-            Window* top = app_.topWindow();
-            Surface frame(top ? top->width : 640, top ? top->height : 345);
-            if (top) top->paint(frame, app_.text);
-            saveBmp(frame, file);
+            saveBmp(app_.windows.snapshot(), file);
         } else if (command == "dump") {
             out_ << dumpJson(app_.state) << '\n';
         } else {

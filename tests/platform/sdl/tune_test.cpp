@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
+#include "base/files.h"
 #include "platform/sdl/sdl_music.h"
 #include "support/app_fixture.h"
 #include "support/scoped_env.h"

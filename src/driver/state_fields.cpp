@@ -1,4 +1,4 @@
-#include "shell/state_fields.h"
+#include "driver/state_fields.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "base/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "platform/errors.h"
+#include "base/errors.h"
 #include "support/app_fixture.h"
 
 namespace kv {

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "base/files.h"
 
 #include <unistd.h>
 
@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "platform/errors.h"
+#include "base/errors.h"
 
 namespace kv {
 namespace fs = std::filesystem;

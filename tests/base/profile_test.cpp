@@ -1,4 +1,4 @@
-#include "platform/profile.h"
+#include "base/profile.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "base/errors.h"
+#include "base/files.h"
 
 namespace kv {
 namespace {

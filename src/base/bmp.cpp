@@ -1,12 +1,12 @@
-#include "platform/bmp.h"
+#include "base/bmp.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "platform/errors.h"
-#include "platform/files.h"
+#include "base/errors.h"
+#include "base/files.h"
 
 namespace kv {
 namespace {

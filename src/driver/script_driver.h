@@ -29,9 +29,6 @@ class ScriptDriver {
     bool set(const std::string& name, const std::string& value);
 
   private:
-    // One event: the next frame pass or timer tick not later than `limit`. False when none.
-    bool step(Millis limit);
-
     App& app_;
     HeadlessHost& host_;
     std::ostream& out_;

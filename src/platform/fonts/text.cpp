@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-#include "platform/errors.h"
+#include "base/errors.h"
 
 namespace kv {
 namespace {
