@@ -19,14 +19,14 @@ const char* const Usage =
     "\n"
     "  --program-dir DIR  folder holding grafix/, music/ and sys.ini (default: the program's own)\n"
     "  --headless         run without a window or sound on a virtual clock, driven by a script\n"
-    "  --script FILE      the script to run (default: standard input)\n";
+    "  --script FILE      the script to run (\"-\" or none: standard input)\n";
 
 int runHeadless(const std::filesystem::path& folder, const std::string& scriptFile) {
     kv::HeadlessHost host;
     kv::App app(host, folder);
     app.start();
     kv::ScriptDriver driver(app, host, std::cout, std::cerr);
-    if (scriptFile.empty()) return driver.run(std::cin);
+    if (scriptFile.empty() || scriptFile == "-") return driver.run(std::cin);
     std::ifstream script(scriptFile);
     if (!script) {
         std::cerr << "kvorlin: " << scriptFile << ": cannot open the script" << std::endl;

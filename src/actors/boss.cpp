@@ -1,6 +1,7 @@
 #include "actors/boss.h"
 
 #include "shell/app.h"
+#include "shell/main_window.h"
 
 namespace kv {
 
@@ -10,5 +11,19 @@ void BossStep(App& /*app*/) {}
 void BossJumpStep(App& /*app*/) {}
 
 void BossSpeechTrigger(App& /*app*/) {}
+
+void StartBossFight(App& app) {
+    GameState& s = app.state;
+    MainWindow& f = app.windows.loaded(app.Form1);
+    if (s.speechStep != 0 || !f.Picture3->visible) return;
+    s.lives = 3;
+    s.gamePaused = false;
+    s.bossFight = true;
+    f.Timer5->setEnabled(true);
+    f.keyPreview = true;
+    f.Picture3->visible = false;
+    s.speechStep = 0;
+    s.speechShade = 255;
+}
 
 }  // namespace kv

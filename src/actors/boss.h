@@ -9,5 +9,7 @@ class App;
 void BossStep(App& app);
 void BossJumpStep(App& app);
 void BossSpeechTrigger(App& app);
+// Space while the boss speaks: three lives, the boss starts moving, the speech closes.
+void StartBossFight(App& app);
 
 }  // namespace kv

@@ -6,6 +6,7 @@ class App;
 
 // The rolling fireballs' touch in levels 7 and 8, and the player's shot.
 void FireballContact(App& app, int slot);
+// Ctrl released during the boss fight, when no shot is in flight.
 void ThrowShot(App& app);
 
 }  // namespace kv

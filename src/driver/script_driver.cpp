@@ -1,8 +1,12 @@
 #include "driver/script_driver.h"
 
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "base/bmp.h"
 #include "base/errors.h"
@@ -210,114 +214,157 @@ bool ScriptDriver::set(const std::string& name, const std::string& value) {
     return true;
 }
 
-int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
-    std::string line = rawLine;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') return -1;
-    line = line.substr(first);
-    std::istringstream words(line);
-    std::string command;
-    words >> command;
-    // The rest of the line after one more word, spaces kept (values may hold spaces).
-    auto restAfter = [&line](std::size_t wordsBefore) {
+namespace {
+
+// One script line taken apart: the command, its words, and the text after a given word with its
+// spaces kept (values may hold spaces).
+struct Line {
+    std::string text;
+    std::vector<std::string> words;
+
+    const std::string& word(std::size_t i) const {
+        static const std::string none;
+        return i < words.size() ? words[i] : none;
+    }
+    std::string restAfter(std::size_t wordsBefore) const {
         std::size_t pos = 0;
         for (std::size_t i = 0; i < wordsBefore; ++i) {
-            pos = line.find_first_not_of(" \t", pos);
-            pos = line.find_first_of(" \t", pos);
-            if (pos == std::string::npos) return std::string();
+            pos = text.find_first_not_of(" \t", pos);
+            pos = text.find_first_of(" \t", pos);
+            if (pos == std::string::npos) return {};
         }
-        return pos + 1 <= line.size() ? line.substr(pos + 1) : std::string();
-    };
-    auto number = [&](const std::string& text) {
-        auto n = parseWholeNumber(text);
-        if (!n || *n < 0) throw BadLine{"expected a number, got \"" + text + "\""};
-        return *n;
-    };
-    auto control = [&](const std::string& target) -> std::pair<Window*, Control*> {
-        const auto parts = splitDots(target);
-        Window* w = parts.size() == 2 ? app_.windows.find(parts[0]) : nullptr;
-        if (!w) throw BadLine{"unknown control " + target};
-        if (!w->isLoaded()) throw BadLine{parts[0] + " is not loaded"};
-        std::string name;
-        int index;
-        splitIndex(parts[1], name, index);
-        Control* c = w->findControl(name, index);
-        if (!c) throw BadLine{"unknown control " + target};
-        return {w, c};
+        return pos + 1 <= text.size() ? text.substr(pos + 1) : std::string();
+    }
+};
+
+int number(const std::string& text) {
+    auto n = parseWholeNumber(text);
+    if (!n || *n < 0) throw BadLine{"expected a number, got \"" + text + "\""};
+    return *n;
+}
+
+}  // namespace
+
+std::pair<Window*, Control*> ScriptDriver::control(const std::string& target) {
+    const auto parts = splitDots(target);
+    Window* w = parts.size() == 2 ? app_.windows.find(parts[0]) : nullptr;
+    if (!w) throw BadLine{"unknown control " + target};
+    if (!w->isLoaded()) throw BadLine{parts[0] + " is not loaded"};
+    std::string name;
+    int index;
+    splitIndex(parts[1], name, index);
+    Control* c = w->findControl(name, index);
+    if (!c) throw BadLine{"unknown control " + target};
+    return {w, c};
+}
+
+int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
+    Line line{rawLine, {}};
+    if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+    const auto first = line.text.find_first_not_of(" \t");
+    if (first == std::string::npos || line.text[first] == '#') return -1;
+    line.text = line.text.substr(first);
+    std::istringstream split(line.text);
+    for (std::string w; split >> w;) line.words.push_back(w);
+
+    // A command returns an exit code to stop with, or -1 to go on.
+    using Command = int (*)(ScriptDriver&, const Line&, int lineNumber);
+    static const struct {
+        const char* name;
+        Command run;
+    } commands[] = {
+        {"wait",
+         [](ScriptDriver& d, const Line& l, int) {
+             d.wait(number(l.word(1)));
+             return -1;
+         }},
+        {"frames",
+         [](ScriptDriver& d, const Line& l, int) {
+             if (!d.frames(number(l.word(1)))) throw BadLine{"no frame loop is running"};
+             return -1;
+         }},
+        {"key",
+         [](ScriptDriver& d, const Line& l, int) {
+             const int code = keyCode(l.word(2));
+             WindowSystem& ws = d.app_.windows;
+             if (l.word(1) == "down") {
+                 ws.keyDown(code);
+             } else if (l.word(1) == "up") {
+                 ws.keyUp(code);
+             } else if (l.word(1) == "press") {
+                 ws.keyDown(code);
+                 ws.keyUp(code);
+             } else {
+                 throw BadLine{"key takes down, up or press"};
+             }
+             return -1;
+         }},
+        {"click",
+         [](ScriptDriver& d, const Line& l, int) {
+             auto [w, c] = d.control(l.word(1));
+             d.app_.windows.click(*w, *c);
+             return -1;
+         }},
+        {"move",
+         [](ScriptDriver& d, const Line& l, int) {
+             auto [w, c] = d.control(l.word(1));
+             d.app_.windows.move(*w, *c);
+             return -1;
+         }},
+        {"text",
+         [](ScriptDriver& d, const Line& l, int) {
+             auto [w, c] = d.control(l.word(1));
+             if (!c->takesText()) throw BadLine{l.word(1) + " is not a text box"};
+             auto* box = static_cast<TextBox*>(c);
+             w->focus = box;
+             box->text.clear();
+             box->type(l.restAfter(2));
+             return -1;
+         }},
+        {"get",
+         [](ScriptDriver& d, const Line& l, int) {
+             for (std::size_t i = 1; i < l.words.size(); ++i) {
+                 std::string value;
+                 if (!d.get(l.words[i], value)) throw BadLine{"unknown name " + l.words[i]};
+                 d.out_ << l.words[i] << '=' << value << '\n';
+             }
+             return -1;
+         }},
+        {"set",
+         [](ScriptDriver& d, const Line& l, int) {
+             if (!d.set(l.word(1), l.restAfter(2))) throw BadLine{"unknown name " + l.word(1)};
+             return -1;
+         }},
+        {"expect",
+         [](ScriptDriver& d, const Line& l, int lineNumber) {
+             const std::string expected = l.restAfter(2);
+             std::string value;
+             if (!d.get(l.word(1), value)) throw BadLine{"unknown name " + l.word(1)};
+             if (value == expected) return -1;
+             d.err_ << "expect failed: " << l.word(1) << " is " << value << ", expected "
+                    << expected << " (line " << lineNumber << ")" << std::endl;
+             return 1;
+         }},
+        {"screenshot",
+         [](ScriptDriver& d, const Line& l, int) {
+             const std::string file = l.restAfter(1);
+             if (file.empty()) throw BadLine{"screenshot needs a file name"};
+             saveBmp(d.app_.windows.snapshot(), file);
+             return -1;
+         }},
+        {"dump",
+         [](ScriptDriver& d, const Line&, int) {
+             d.out_ << dumpJson(d.app_.state) << '\n';
+             return -1;
+         }},
     };
 
+    int rc = -1;
     try {
-        if (command == "wait") {
-            std::string ms;
-            words >> ms;
-            wait(number(ms));
-        } else if (command == "frames") {
-            std::string n;
-            words >> n;
-            if (!frames(number(n))) throw BadLine{"no frame loop is running"};
-        } else if (command == "key") {
-            std::string how, key;
-            words >> how >> key;
-            const int code = keyCode(key);
-            if (how == "down")
-                app_.windows.keyDown(code);
-            else if (how == "up")
-                app_.windows.keyUp(code);
-            else if (how == "press") {
-                app_.windows.keyDown(code);
-                app_.windows.keyUp(code);
-            } else {
-                throw BadLine{"key takes down, up or press"};
-            }
-        } else if (command == "click" || command == "move") {
-            std::string target;
-            words >> target;
-            auto [w, c] = control(target);
-            if (command == "click")
-                app_.windows.click(*w, *c);
-            else
-                app_.windows.move(*w, *c);
-        } else if (command == "text") {
-            std::string target;
-            words >> target;
-            auto [w, c] = control(target);
-            if (!c->takesText()) throw BadLine{target + " is not a text box"};
-            auto* box = static_cast<TextBox*>(c);
-            w->focus = box;
-            box->text.clear();
-            box->type(restAfter(2));
-        } else if (command == "get") {
-            std::string name;
-            while (words >> name) {
-                std::string value;
-                if (!get(name, value)) throw BadLine{"unknown name " + name};
-                out_ << name << '=' << value << '\n';
-            }
-        } else if (command == "set") {
-            std::string name;
-            words >> name;
-            if (!set(name, restAfter(2))) throw BadLine{"unknown name " + name};
-        } else if (command == "expect") {
-            std::string name;
-            words >> name;
-            const std::string expected = restAfter(2);
-            std::string value;
-            if (!get(name, value)) throw BadLine{"unknown name " + name};
-            if (value != expected) {
-                err_ << "expect failed: " << name << " is " << value << ", expected " << expected
-                     << " (line " << lineNumber << ")" << std::endl;
-                return 1;
-            }
-        } else if (command == "screenshot") {
-            const std::string file = restAfter(1);
-            if (file.empty()) throw BadLine{"screenshot needs a file name"};
-            saveBmp(app_.windows.snapshot(), file);
-        } else if (command == "dump") {
-            out_ << dumpJson(app_.state) << '\n';
-        } else {
-            throw BadLine{"unknown command " + command};
-        }
+        const auto* found = std::find_if(std::begin(commands), std::end(commands),
+                                         [&](const auto& c) { return line.word(0) == c.name; });
+        if (found == std::end(commands)) throw BadLine{"unknown command " + line.word(0)};
+        rc = found->run(*this, line, lineNumber);
     } catch (const BadLine& bad) {
         err_ << "error: " << bad.why << " (line " << lineNumber << ")" << std::endl;
         return 2;
@@ -325,7 +372,7 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
         app_.fail(e.what());
     }
     out_.flush();
-    return -1;
+    return rc;
 }
 
 int ScriptDriver::run(std::istream& script) {

@@ -3,13 +3,16 @@
 // clock. Exit codes: 0 all went well, 1 an expectation failed, 2 a bad script line.
 #include <iosfwd>
 #include <string>
+#include <utility>
 
 #include "platform/clock.h"
 
 namespace kv {
 
 class App;
+class Control;
 class HeadlessHost;
+class Window;
 
 class ScriptDriver {
   public:
@@ -29,6 +32,9 @@ class ScriptDriver {
     bool set(const std::string& name, const std::string& value);
 
   private:
+    // W.C named in a script: a loaded window's control.
+    std::pair<Window*, Control*> control(const std::string& target);
+
     App& app_;
     HeadlessHost& host_;
     std::ostream& out_;

@@ -69,4 +69,8 @@ void UpdateLifeAndLevel(App& app) {
     if (s.walkDirection == Dir::Right && WalkRight(app)) CompleteLevel(app);
 }
 
+void RefillLives(App& app) {
+    app.state.lives = 3;
+}
+
 }  // namespace kv

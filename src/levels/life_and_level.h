@@ -8,5 +8,7 @@ class App;
 void UpdateLifeAndLevel(App& app);
 // Whether either side probe at the player's feet meets the hazard colour.
 bool TouchesHazard(const App& app);
+// The I key: back to three lives.
+void RefillLives(App& app);
 
 }  // namespace kv

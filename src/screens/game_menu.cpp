@@ -25,12 +25,34 @@ void GameMenuTick(App& app) {
     f.Picture8->left += 10;
 }
 
-void ContinueClick(App& app) {
+void PauseGame(App& app) {
+    MainWindow& f = app.windows.loaded(app.Form1);
+    app.state.gamePaused = true;
+    f.Timer1->setEnabled(false);
+    f.Timer2->setEnabled(false);
+    // The box grows from nothing and its items slide in from outside it.
+    f.menu->width = 0;
+    f.menu->height = 0;
+    f.Picture5->top = 100;
+    f.Picture6->top = -30;
+    f.Picture7->left = 200;
+    f.Picture8->left = -73;
+    f.menu->visible = true;
+}
+
+void ResumeGame(App& app) {
     MainWindow& f = app.windows.loaded(app.Form1);
     f.Timer1->setEnabled(true);
     f.Timer2->setEnabled(true);
     f.menu->visible = false;
     app.state.gamePaused = false;
+}
+
+void TogglePause(App& app) {
+    if (app.state.gamePaused)
+        ResumeGame(app);
+    else
+        PauseGame(app);
 }
 
 void MenuItemClick(App& app) {

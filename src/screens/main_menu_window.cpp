@@ -138,7 +138,7 @@ void MainWindow::buildGameMenu() {
     drawWords(text, *Picture7, "CONTINUE", red, 11, true);
     drawWords(text, *Picture8, "MENU", red, 9, true);
     drawWords(text, *Picture5, "EXIT", red, 11, true);
-    Picture7->onClick = [this] { ContinueClick(app_); };
+    Picture7->onClick = [this] { ResumeGame(app_); };
     Picture8->onClick = [this] { MenuItemClick(app_); };
     Picture5->onClick = [this] { ExitItemClick(app_); };
 }

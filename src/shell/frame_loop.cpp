@@ -5,6 +5,7 @@
 #include "levels/life_and_level.h"
 #include "player/update_player.h"
 #include "render/render_frame.h"
+#include "render/stats_panel.h"
 #include "screens/game_menu.h"
 #include "screens/main_menu.h"
 #include "shell/app.h"
@@ -39,8 +40,7 @@ void GameTick(App& app) {
     GameState& s = app.state;
     MainWindow& f = app.windows.loaded(app.Form1);
 
-    if (s.hudShown && f.tma->top < 0) f.tma->top += 10;
-    if (!s.hudShown && f.tma->top > -100) f.tma->top -= 10;
+    SlideStatsPanel(app);
 
     if (f.Picture3->visible || f.finaltext->visible) EndingTick(app);
 
@@ -58,6 +58,18 @@ void GameTick(App& app) {
     UpdateLifeAndLevel(app);
     UpdatePlayer(app);
     UpdateActors(app);
+}
+
+void FasterGame(App& app) {
+    --app.state.framePeriod;
+}
+
+void SlowerGame(App& app) {
+    ++app.state.framePeriod;
+}
+
+void ShowFramePeriod(App& app) {
+    app.windows.loaded(app.Form1).Label5->caption = std::to_string(app.state.framePeriod);
 }
 
 }  // namespace kv

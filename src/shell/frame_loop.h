@@ -10,5 +10,10 @@ void RunMainLoop(App& app);
 bool MainLoopPass(App& app);
 // One frame of play.
 void GameTick(App& app);
+// The speed keys: a millisecond less or more per frame.
+void FasterGame(App& app);
+void SlowerGame(App& app);
+// The stats panel shows the frame period after every key release.
+void ShowFramePeriod(App& app);
 
 }  // namespace kv

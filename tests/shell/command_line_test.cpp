@@ -69,6 +69,9 @@ TEST(CommandLine, HeadlessRunTakesItsExitCodeFromTheScript) {
     const Outcome fromStdin = kvorlin(scratch, dir, "get lives Form1.Visible\n");
     EXPECT_EQ(fromStdin.code, 0) << fromStdin.err;
     EXPECT_EQ(fromStdin.out, "lives=3\nForm1.Visible=True\n");
+    const Outcome dash = kvorlin(scratch, dir + " --script -", "get lives\n");
+    EXPECT_EQ(dash.code, 0) << dash.err;
+    EXPECT_EQ(dash.out, "lives=3\n");
 
     writeFileAtomic(scratch.path() / "fails.kvs", "frames 2\nexpect lives 4\n");
     const Outcome failing =
