@@ -109,6 +109,13 @@ TEST(LevelRules, RefusesPlantsObjectsAndPitsThatBreakTheRules) {
     }
 }
 
+TEST(LevelRules, RefusesAStartThatAnEnemyCanWalkInto) {
+    // Without the stone at x 180, enemy 1 walks left all the way to the level's left wall.
+    json map = levelOne();
+    eraseObject(map, [](const json& o) { return o["x"] == 180 && o["type"] == "ground"; });
+    expectRefused(map, "enemy 1 walks into the player standing at the start", 60, 299);
+}
+
 TEST(LevelRules, RefusesALevelThatCannotBePlayedThrough) {
     json map = levelOne();
     collisionLayer(map).push_back(rect("ground", 3600, 0, 40, 302));
