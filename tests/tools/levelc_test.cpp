@@ -109,6 +109,19 @@ TEST(LevelRules, RefusesPlantsObjectsAndPitsThatBreakTheRules) {
     }
 }
 
+TEST(LevelRules, RefusesGroundThatOverhangsTheFootOfAWall) {
+    // A block on the meadow floor (y 302) with a slab on top that juts out 20 pixels to the left:
+    // a player against the block has the slab over its head.
+    json map = levelOne();
+    collisionLayer(map).push_back(rect("ground", 2880, 242, 40, 60));
+    collisionLayer(map).push_back(rect("ground", 2860, 230, 60, 12));
+    expectRefused(map, "overhangs", 2860, 241);
+
+    // The slab flush with the block is a step like any other.
+    collisionLayer(map).back() = rect("ground", 2880, 230, 40, 12);
+    EXPECT_NO_THROW(compileLevel(parseMap(map.dump(), "episode1.tmj"), false));
+}
+
 TEST(LevelRules, RefusesAStartThatAnEnemyCanWalkInto) {
     // Without the stone at x 180, enemy 1 walks left all the way to the level's left wall.
     json map = levelOne();

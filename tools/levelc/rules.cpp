@@ -1,12 +1,14 @@
 #include "rules.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "enemy_walk.h"
 #include "geometry.h"
 #include "level_error.h"
+#include "overhang.h"
 #include "reach.h"
 #include "safe_start.h"
 #include "terrain_map.h"
@@ -129,6 +131,13 @@ struct Checker {
         }
     }
 
+    void noOverhangs() const {
+        if (const std::optional<Position> at = findOverhang(terrain))
+            fail(at->x, at->y,
+                 "ground overhangs a place where the player stands against a wall: a jump "
+                 "from there hits it at once");
+    }
+
     // Below a hazard there is never open space: a fast fall must not pass through it.
     void hazardsReachDown() const {
         for (int x = 0; x < terrain.width(); ++x) {
@@ -224,6 +233,7 @@ void checkLevel(const LevelMap& map, const LevelPictures& pictures, const LevelO
     c.plants();
     c.enemies();
     checkSafeStarts(map, c.terrain, objects);
+    c.noOverhangs();
     c.hazardsReachDown();
     c.noBottomlessPits();
     if (map.number == kBossLevel) c.bossArena();
