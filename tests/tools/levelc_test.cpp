@@ -216,6 +216,22 @@ TEST(LevelFiles, KeyColoursReadBackExactlyAndOutputIsDeterministic) {
     fs::remove_all(dir);
 }
 
+TEST(LevelFiles, TheTitleCardIsFramedWithinThePartTheLoadingScreenShows) {
+    // The box at (488, 208) shows 152 x 137 of the 640 x 345 screen; the file stays 155 x 141.
+    const Surface title = compileLevel(loadMap(levelsDir() / "episode12.tmj"), false).title;
+    ASSERT_EQ(title.width(), 155);
+    ASSERT_EQ(title.height(), 141);
+    const auto frame = title.pixel(0, 0);
+    EXPECT_EQ(title.pixel(151, 0), frame);
+    EXPECT_EQ(title.pixel(0, 136), frame);
+    EXPECT_EQ(title.pixel(151, 136), frame);
+    int hiddenInk = 0;
+    for (int y = 0; y < 141; ++y)
+        for (int x = 0; x < 155; ++x)
+            if ((x >= 152 || y >= 137) && title.pixel(x, y) != 0) ++hiddenInk;
+    EXPECT_EQ(hiddenInk, 0);
+}
+
 TEST(LevelFiles, AllTwelveLevelsKeepEveryRule) {
     for (int n = 1; n <= 12; ++n) {
         const fs::path file = levelsDir() / ("episode" + std::to_string(n) + ".tmj");
