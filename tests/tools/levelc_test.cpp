@@ -109,6 +109,26 @@ TEST(LevelRules, RefusesPlantsObjectsAndPitsThatBreakTheRules) {
     }
 }
 
+TEST(LevelRules, RefusesGroundThatOverhangsTheFootOfAWall) {
+    // A block on the meadow floor (y 302) with a slab on top that juts out 20 pixels to the left:
+    // a player against the block has the slab over its head.
+    json map = levelOne();
+    collisionLayer(map).push_back(rect("ground", 2880, 242, 40, 60));
+    collisionLayer(map).push_back(rect("ground", 2860, 230, 60, 12));
+    expectRefused(map, "overhangs", 2860, 241);
+
+    // The slab flush with the block is a step like any other.
+    collisionLayer(map).back() = rect("ground", 2880, 230, 40, 12);
+    EXPECT_NO_THROW(compileLevel(parseMap(map.dump(), "episode1.tmj"), false));
+}
+
+TEST(LevelRules, RefusesAStartThatAnEnemyCanWalkInto) {
+    // Without the stone at x 180, enemy 1 walks left all the way to the level's left wall.
+    json map = levelOne();
+    eraseObject(map, [](const json& o) { return o["x"] == 180 && o["type"] == "ground"; });
+    expectRefused(map, "enemy 1 walks into the player standing at the start", 60, 299);
+}
+
 TEST(LevelRules, RefusesALevelThatCannotBePlayedThrough) {
     json map = levelOne();
     collisionLayer(map).push_back(rect("ground", 3600, 0, 40, 302));
@@ -194,6 +214,22 @@ TEST(LevelFiles, KeyColoursReadBackExactlyAndOutputIsDeterministic) {
     EXPECT_TRUE(encodeBmpPaletted(second.pictures.mask) == readFile(dir / "episode1mask.lev"));
     EXPECT_TRUE(encodeBmp(second.title) == readFile(dir / "e1.lev"));
     fs::remove_all(dir);
+}
+
+TEST(LevelFiles, TheTitleCardIsFramedWithinThePartTheLoadingScreenShows) {
+    // The box at (488, 208) shows 152 x 137 of the 640 x 345 screen; the file stays 155 x 141.
+    const Surface title = compileLevel(loadMap(levelsDir() / "episode12.tmj"), false).title;
+    ASSERT_EQ(title.width(), 155);
+    ASSERT_EQ(title.height(), 141);
+    const auto frame = title.pixel(0, 0);
+    EXPECT_EQ(title.pixel(151, 0), frame);
+    EXPECT_EQ(title.pixel(0, 136), frame);
+    EXPECT_EQ(title.pixel(151, 136), frame);
+    int hiddenInk = 0;
+    for (int y = 0; y < 141; ++y)
+        for (int x = 0; x < 155; ++x)
+            if ((x >= 152 || y >= 137) && title.pixel(x, y) != 0) ++hiddenInk;
+    EXPECT_EQ(hiddenInk, 0);
 }
 
 TEST(LevelFiles, AllTwelveLevelsKeepEveryRule) {

@@ -142,19 +142,23 @@ LevelPictures renderLevel(const LevelMap& map) {
             material = static_cast<std::uint16_t>(kHazardBase + static_cast<int>(c.hazard)),
             key = out.hazard;
         if (o.kind == kPipe) material = static_cast<std::uint16_t>(kPipeBase + i);
-        auto paint = [&](int y, int x0, int x1) {
-            mask.fillRect(x0, y, x1 - x0, 1, key);
-            if (o.visible && y < kBackgroundHeight)
+        auto picture = [&](int y, int x0, int x1) {
+            if (o.visible && y < kBackgroundHeight && x0 < x1)
                 std::fill_n(grid.begin() + static_cast<std::ptrdiff_t>(y) * map.width + x0, x1 - x0,
                             material);
         };
+        auto paint = [&](int y, int x0, int x1) {
+            mask.fillRect(x0, y, x1 - x0, 1, key);
+            picture(y, x0, x1);
+        };
         if (o.kind == kPipe) {
-            const int w = o.right() - o.left();
+            // Solid to the rim's width from top to foot: a player against the body would have
+            // the rim's lip over its head, and every jump would end on it at once.
+            const int x0 = std::max(o.left(), 0), x1 = std::min(o.right(), map.width);
             for (int y = std::max(o.top(), 0); y < std::min(o.bottom(), mask.height()); ++y) {
-                const bool rim = y < o.top() + kPipeRimHeight;
-                const int x0 = std::max(o.left() + (rim ? 0 : kPipeInset), 0);
-                const int x1 = std::min(o.left() + w - (rim ? 0 : kPipeInset), map.width);
-                if (x0 < x1) paint(y, x0, x1);
+                const int inset = y < o.top() + kPipeRimHeight ? 0 : kPipeInset;
+                mask.fillRect(x0, y, x1 - x0, 1, key);
+                picture(y, std::max(x0, o.left() + inset), std::min(x1, o.right() - inset));
             }
         } else {
             forEachSpan(o, mask.width(), mask.height(), paint);

@@ -1,12 +1,16 @@
 #include "rules.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "enemy_walk.h"
 #include "geometry.h"
 #include "level_error.h"
+#include "overhang.h"
 #include "reach.h"
+#include "safe_start.h"
 #include "terrain_map.h"
 
 namespace kv::levelc {
@@ -102,22 +106,12 @@ struct Checker {
             const int knee = e.y + kEnemyKnee;
             if (terrain.ground(e.x, knee) || terrain.ground(e.x + kEnemySize, knee))
                 fail(e.x, knee, who + " starts with a knee in the ground");
-            const int speed = fireball ? 9 : 3;
-            std::vector<int> visited;
-            for (int dir : {1, -1}) {
-                int x = e.x, d = dir;
-                for (int frame = 0; frame < 2 * map.width / speed + 20; ++frame) {
-                    if (terrain.ground(x, knee) || terrain.ground(x + kEnemySize, knee)) d = -d;
-                    x += d * speed;
-                    visited.push_back(x);
-                    if (x < -kEnemySize || x > map.width)
-                        fail(e.x, e.y,
-                             who + ": no wall turns it when it walks " +
-                                 (dir > 0 ? "right" : "left"));
-                }
-            }
-            std::sort(visited.begin(), visited.end());
-            visited.erase(std::unique(visited.begin(), visited.end()), visited.end());
+            const EnemyWalk walk = walkEnemy(terrain, e, fireball ? 9 : 3);
+            if (walk.escapesTo != 0)
+                fail(e.x, e.y,
+                     who + ": no wall turns it when it walks " +
+                         (walk.escapesTo > 0 ? "right" : "left"));
+            const std::vector<int>& visited = walk.xs;
             const int floor = e.y + kEnemySize;
             if (terrain.ground(e.x + kEnemySize / 2, floor - 1))
                 fail(e.x, floor, who + ": its floor is not at y " + std::to_string(floor));
@@ -135,6 +129,13 @@ struct Checker {
                         if (!terrain.ground(x, y) && pictures.background.pixel(x, y) != kDarkSky)
                             fail(x, y, who + " rolls over a background that is not black");
         }
+    }
+
+    void noOverhangs() const {
+        if (const std::optional<Position> at = findOverhang(terrain))
+            fail(at->x, at->y,
+                 "ground overhangs a place where the player stands against a wall: a jump "
+                 "from there hits it at once");
     }
 
     // Below a hazard there is never open space: a fast fall must not pass through it.
@@ -231,6 +232,8 @@ void checkLevel(const LevelMap& map, const LevelPictures& pictures, const LevelO
     c.respawnColumnClear();
     c.plants();
     c.enemies();
+    checkSafeStarts(map, c.terrain, objects);
+    c.noOverhangs();
     c.hazardsReachDown();
     c.noBottomlessPits();
     if (map.number == kBossLevel) c.bossArena();

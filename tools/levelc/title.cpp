@@ -30,23 +30,24 @@ void shadowText(Surface& s, int x, int y, const std::string& text, int scale, Co
 }  // namespace
 
 Surface renderTitle(const LevelMap& map, const LevelPictures& pictures) {
-    Surface card(kTitleWidth, kTitleHeight, rgb(0x18, 0x12, 0x20));
+    constexpr int w = kTitleShownWidth, h = kTitleShownHeight;
+    Surface card(kTitleWidth, kTitleHeight, rgb(0, 0, 0));
+    card.fillRect(0, 0, w, h, rgb(0x18, 0x12, 0x20));
     // Bronze frame with a bevel.
-    frameRect(card, 0, 0, kTitleWidth, kTitleHeight, rgb(0x40, 0x28, 0x10));
-    frameRect(card, 1, 1, kTitleWidth - 2, kTitleHeight - 2, rgb(0xF0, 0xC8, 0x60));
-    frameRect(card, 2, 2, kTitleWidth - 4, kTitleHeight - 4, rgb(0xC0, 0x88, 0x30));
-    frameRect(card, 3, 3, kTitleWidth - 6, kTitleHeight - 6, rgb(0x60, 0x3C, 0x14));
+    frameRect(card, 0, 0, w, h, rgb(0x40, 0x28, 0x10));
+    frameRect(card, 1, 1, w - 2, h - 2, rgb(0xF0, 0xC8, 0x60));
+    frameRect(card, 2, 2, w - 4, h - 4, rgb(0xC0, 0x88, 0x30));
+    frameRect(card, 3, 3, w - 6, h - 6, rgb(0x60, 0x3C, 0x14));
 
     // The banner: "LEVEL N".
     const std::string words = "LEVEL " + std::to_string(map.number);
     for (int y = 4; y < 32; ++y)
-        card.fillRect(4, y, kTitleWidth - 8, 1,
+        card.fillRect(4, y, w - 8, 1,
                       mix(rgb(0x50, 0x20, 0x60), rgb(0x20, 0x10, 0x30), (y - 4) * 9));
-    shadowText(card, (kTitleWidth - textWidth(words, 2)) / 2, 10, words, 2, rgb(0xFF, 0xE8, 0x90));
+    shadowText(card, (w - textWidth(words, 2)) / 2, 10, words, 2, rgb(0xFF, 0xE8, 0x90));
 
     // A thumbnail of the level's own scenery, shrunk three times.
-    constexpr int scale = 3, sceneX = 5, sceneY = 34, sceneW = kTitleWidth - 10,
-                  sceneH = kTitleHeight - 39;
+    constexpr int scale = 3, sceneX = 5, sceneY = 34, sceneW = w - 10, sceneH = h - 39;
     const int srcX = std::clamp(std::stoi(map.property("titleX", "0")), 0,
                                 pictures.background.width() - sceneW * scale);
     const int srcY = kBackgroundHeight - sceneH * scale;
@@ -58,10 +59,10 @@ Surface renderTitle(const LevelMap& map, const LevelPictures& pictures) {
 
     const std::string name = map.property("name");
     if (!name.empty()) {
-        const int w = textWidth(name, 1);
-        const int x = (kTitleWidth - w) / 2;
+        const int nameW = textWidth(name, 1);
+        const int x = (w - nameW) / 2;
         for (int y = sceneY + sceneH - 12; y < sceneY + sceneH - 1; ++y)
-            for (int px = x - 3; px < x + w + 3; ++px) {
+            for (int px = x - 3; px < x + nameW + 3; ++px) {
                 const auto p = card.pixel(px, y);
                 if (p >= 0) card.setPixel(px, y, mix(static_cast<Colour>(p), 0, 150));
             }
