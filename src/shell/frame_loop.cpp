@@ -21,7 +21,7 @@ void RunMainLoop(App& app) {
 bool MainLoopPass(App& app) {
     GameState& s = app.state;
     if (!s.loopRunning) return false;
-    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod;
+    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod.millis();
     app.countFrame();
     app.pump(false);
     ++s.frameCount;

@@ -66,7 +66,7 @@ void Form1KeyUp(App& app, int key) {
         s.walkDirection = Dir::None;
         s.facing = Dir::Right;
     }
-    f.Label5->caption = std::to_string(s.framePeriod);
+    f.Label5->caption = s.framePeriod.toText();
 }
 
 }  // namespace kv
