@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     while (app.windows.hasFrameLoop() && host.clock().ticks() < end) {
         app.step(end);
         if (app.windows.framesStarted() > frames0 + static_cast<long long>(starts.size()))
-            starts.push_back(app.state.nextFrameTime - app.state.framePeriod);
+            starts.push_back(app.state.nextFrameTime - app.state.framePeriod.millis());
     }
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     std::vector<kv::Millis> gaps;
     for (std::size_t i = 1; i < starts.size(); ++i) gaps.push_back(starts[i] - starts[i - 1]);
     std::sort(gaps.begin(), gaps.end());
-    const kv::Millis period = app.state.framePeriod + 1;
+    const kv::Millis period = app.state.framePeriod.millis() + 1;
     std::size_t within = 0;
     for (auto g : gaps) within += (g >= period - 1 && g <= period + 1);
     std::printf("real loop: %.1f s, %zu frames, %.2f frames/s (goal %.2f)\n", wall, starts.size(),

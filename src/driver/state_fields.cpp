@@ -24,6 +24,9 @@ std::string show(Dir v) {
 std::string show(Motion v) {
     return toText(v);
 }
+std::string show(const FramePeriod& v) {
+    return v.toText();
+}
 
 template <class T>
 bool parseNumber(const std::string& s, T& out) {
@@ -58,6 +61,11 @@ bool parse(const std::string& s, Dir& out) {
 bool parse(const std::string& s, Motion& out) {
     return parseMotion(s, out);
 }
+// Any text, as the settings may hold; the loop copes with one that is not a number.
+bool parse(const std::string& s, FramePeriod& out) {
+    out = s.empty() ? FramePeriod() : FramePeriod::fromText(s);
+    return true;
+}
 
 struct Field {
     std::string name;
@@ -89,6 +97,14 @@ const Field* find(const std::string& name) {
     for (const auto& f : fields())
         if (f.name == name) return &f;
     return nullptr;
+}
+
+// A number as JSON writes it: "025" and "-" stay texts.
+bool jsonInteger(const std::string& v) {
+    const std::size_t digits = !v.empty() && v[0] == '-' ? 1 : 0;
+    if (v.size() == digits || v.find_first_not_of("0123456789", digits) != std::string::npos)
+        return false;
+    return v[digits] != '0' || v.size() == digits + 1;
 }
 
 std::string jsonString(const std::string& s) {
@@ -124,9 +140,7 @@ std::string dumpJson(const GameState& s) {
     bool first = true;
     for (const auto& f : fields()) {
         const std::string v = f.get(s);
-        const bool literal =
-            v == "True" || v == "False" ||
-            (!v.empty() && v.find_first_not_of("-0123456789") == std::string::npos);
+        const bool literal = v == "True" || v == "False" || jsonInteger(v);
         out << (first ? "" : ",") << jsonString(f.name) << ':';
         if (v == "True")
             out << "true";

@@ -13,7 +13,7 @@ void ShowEndOfGame(App& app) {
 
 void FinishGame(App& app) {
     MainWindow& f = app.windows.loaded(app.Form1);
-    app.ini.Text[2] = std::to_string(app.state.framePeriod);
+    app.ini.Text[2] = app.state.framePeriod.toText();
     app.ini.SaveSettings();
     for (PictureBox* p : {f.loading, f.all, f.mask, f.picBack}) p->release();
     ShowEndOfGame(app);

@@ -48,7 +48,7 @@ void SetupLevel(App& app) {
     s.jumpStep = 10;
     s.playerWidth = f.normw->width;
     s.playerHeight = f.normw->height;
-    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod;
+    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod.millis();
     s.groundColour = f.mask->shown()->pixel(0, 0);
     s.hazardColour = f.mask->shown()->pixel(1, 1);
     s.deathFall = false;

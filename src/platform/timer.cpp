@@ -22,7 +22,11 @@ void Timer::setEnabled(bool on) {
 bool Timer::fireIfDue(Millis now) {
     // An interval of 0 means a stopped timer, as on the original platform.
     if (!enabled_ || interval_ == 0 || now < due_) return false;
-    due_ = now + interval_;
+    // The schedule is kept from the due time, not from when the tick got handled, so a tick
+    // that comes a little late does not put every later tick off. Ticks missed altogether
+    // are dropped: the next one is the first scheduled time still ahead.
+    due_ += interval_;
+    if (due_ <= now) due_ += (now - due_) / interval_ * interval_ + interval_;
     if (onTick) onTick();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A window timer: interval, enabled flag, due time. It fires only inside a yield; a late tick
-// fires once (missed ticks are not queued) and the next one is due an interval after it.
+// A window timer: interval, enabled flag, due time. It fires only inside a yield and keeps its
+// own schedule: the next tick is due an interval after the last due time, and a tick that comes
+// late fires once (missed ticks are not replayed one after another).
 #include <functional>
 #include <string>
 

@@ -23,7 +23,7 @@ void RunMainLoop(App& app) {
 bool MainLoopPass(App& app) {
     GameState& s = app.state;
     if (!s.loopRunning) return false;
-    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod;
+    s.nextFrameTime = app.host.clock().ticks() + s.framePeriod.millis();
     app.windows.countFrame();
     app.windows.pump(false);
     ++s.frameCount;
@@ -69,7 +69,7 @@ void SlowerGame(App& app) {
 }
 
 void ShowFramePeriod(App& app) {
-    app.windows.loaded(app.Form1).Label5->caption = std::to_string(app.state.framePeriod);
+    app.windows.loaded(app.Form1).Label5->caption = app.state.framePeriod.toText();
 }
 
 }  // namespace kv

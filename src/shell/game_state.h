@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/frame_period.h"
+
 namespace kv {
 
 // A direction text of the game: "left", "right" or "" (never set).
@@ -21,7 +23,7 @@ bool parseMotion(const std::string& s, Motion& out);
 #define KV_GAME_STATE_FIELDS(X)                                                                   \
     X(bool, newGameStarting)                                                                      \
     X(bool, inMainMenu) X(bool, gamePaused) X(bool, hurtLifePending) X(int, lives)                \
-        X(int, framePeriod) X(bool, musicOn) X(int, speechShade) X(int, spriteVariant) X(         \
+        X(FramePeriod, framePeriod) X(bool, musicOn) X(int, speechShade) X(int, spriteVariant) X( \
             int, levelNumber) X(int, gameSeconds) X(bool, playerVisible) X(int, blinkTicks)       \
             X(bool, bossFight) X(bool, hudShown) X(int, bossX) X(int, bossY) X(bool, loopRunning) \
                 X(std::int64_t, nextFrameTime) X(int, frameCount) X(Dir, walkDirection)           \

@@ -166,8 +166,8 @@ void MainWindow::onLoad() {
     s.lives = 3;
 
     const std::string period = app_.windows.loaded(app_.checkpoint).Label1->caption;
-    if (auto n = parseWholeNumber(period)) {
-        s.framePeriod = *n;
+    if (parseWholeNumber(period)) {
+        s.framePeriod = FramePeriod::fromText(period);
     } else {
         // Not a number would stop the game at every start; play at the default speed instead.
         app_.warn(app_.paths.data("\\sys.ini").string() + ": speed \"" + period +

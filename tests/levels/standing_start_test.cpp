@@ -28,7 +28,7 @@ void play(test::HeadlessGame& game, Millis ms) {
     App& app = game.app;
     VirtualClock& clock = game.host.virtualClock();
     for (const Millis end = clock.ticks() + ms; clock.ticks() < end;) {
-        clock.advanceTo(clock.ticks() + app.state.framePeriod);
+        clock.advanceTo(clock.ticks() + app.state.framePeriod.millis());
         app.windows.pump(false);
         if (app.state.gamePaused) continue;
         UpdateLifeAndLevel(app);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/app_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kv {
 namespace {
@@ -43,15 +44,22 @@ TEST(Timer, EnablingSchedulesTheFirstTickOneIntervalLater) {
     EXPECT_EQ(running.due(), 800);
 }
 
-TEST(Timer, LateTickFiresOnceAndCountsOnFromItself) {
+TEST(Timer, LateTicksKeepTheScheduleAndMissedOnesAreDropped) {
     Ticking t;
     t.timer.setEnabled(true);  // due 5100
     EXPECT_FALSE(t.timer.fireIfDue(5099));
-    EXPECT_TRUE(t.timer.fireIfDue(5455));  // three and a half intervals late: one tick only
-    EXPECT_FALSE(t.timer.fireIfDue(5455));
-    EXPECT_FALSE(t.timer.fireIfDue(5554));
+    // Handled 30 late: the next tick is still due a whole interval after the last due time.
+    EXPECT_TRUE(t.timer.fireIfDue(5130));
+    EXPECT_EQ(t.timer.due(), 5200);
+    // Three and a half intervals late: one tick only, and the schedule goes on at 5600.
     EXPECT_TRUE(t.timer.fireIfDue(5555));
-    EXPECT_EQ(t.fired.size(), 2u);
+    EXPECT_FALSE(t.timer.fireIfDue(5555));
+    EXPECT_FALSE(t.timer.fireIfDue(5599));
+    EXPECT_TRUE(t.timer.fireIfDue(5600));
+    // Exactly one interval late: the tick that was due now is not fired twice.
+    EXPECT_TRUE(t.timer.fireIfDue(5800));
+    EXPECT_EQ(t.timer.due(), 5900);
+    EXPECT_EQ(t.fired.size(), 4u);
 }
 
 TEST(Timer, StoppedTimersNeverFire) {
@@ -102,6 +110,46 @@ TEST(Timer, FiresOnlyInsideAYield) {
     game.app.windows.pump(false);
     EXPECT_EQ(game.app.state.gameSeconds, 1);
 }
+
+// In play, at the frame periods people use, the clocks run on wall time: the game clock gains a
+// second per second and a hurt blinks for 20 ticks of 100 ms.
+struct Schedule : test::PlayFixture, ::testing::WithParamInterface<int> {
+    Millis now() { return game.host.virtualClock().ticks(); }
+};
+
+TEST_P(Schedule, ClockGainsTwoMinutesInTwoMinutesAndABlinkLastsTwoSeconds) {
+    const int period = GetParam();
+    ground(0, 300, 2400, 46);
+    startLevel();
+    place(1000, 296, 700);
+    s.framePeriod = period;
+    game.driver.wait(500);
+    const int seconds = s.gameSeconds;
+    game.driver.wait(120000);
+    EXPECT_EQ(s.gameSeconds - seconds, 120) << "period " << period;
+    ASSERT_EQ(s.lives, 3);
+    ASSERT_FALSE(s.deathFall);
+
+    // Hurt just after a tick of the animation clock; the blink ends with its 20th tick after.
+    Millis hurtAt = -1, endAt = -1;
+    const auto tick = f.Timer2->onTick;
+    f.Timer2->onTick = [&] {
+        tick();
+        if (hurtAt < 0) {
+            s.playerHurt = true;
+            hurtAt = now();
+        } else if (!s.playerHurt && endAt < 0) {
+            endAt = now();
+        }
+    };
+    game.driver.wait(3000);
+    ASSERT_GE(endAt, 0);
+    // Each tick comes with the first frame at or after its due time.
+    EXPECT_NEAR(endAt - hurtAt, 2000, period + 1) << "period " << period;
+    EXPECT_EQ(s.lives, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(FramePeriods, Schedule, ::testing::Values(25, 40));
 
 }  // namespace
 }  // namespace kv
