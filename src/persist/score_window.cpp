@@ -1,5 +1,6 @@
 #include "persist/score_window.h"
 
+#include "art/score_art.h"
 #include "render/score.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
@@ -10,14 +11,10 @@ void ScoreWindow::build() {
     caption = "Kvorlin";
     client().backColour = rgb(0, 0, 0);
     box = &addPicture(client(), "box", 170, 110, 300, 125);
-    box->backColour = rgb(255, 255, 255);
-    title = &addLabel(*box, "title", 0, 20, 300, 40, "GAME OVER");
-    title->style.size = 26;
-    title->style.bold = true;
-    title->style.align = TextStyle::Align::Center;
-    title->transparent = true;
-    hint = &addLabel(*box, "hint", 0, 80, 300, 20, "");
+    box->picture = gameOverBox(app_.text);
+    hint = &addLabel(*box, "hint", 0, 86, 300, 20, "");
     hint->style.align = TextStyle::Align::Center;
+    hint->foreColour = rgb(18, 26, 74);
     hint->transparent = true;
 }
 

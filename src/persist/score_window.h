@@ -11,8 +11,7 @@ class ScoreWindow final : public Window {
   public:
     explicit ScoreWindow(App& app) : Window("score1", 640, 345), app_(app) {}
 
-    PictureBox* box = nullptr;
-    Label* title = nullptr;
+    PictureBox* box = nullptr;  // "GAME OVER"
     Label* hint = nullptr;
 
     void onLoad() override;

@@ -15,13 +15,4 @@ void drawWords(const TextRenderer& text, PictureBox& box, const std::string& wor
     text.draw(box.image(), 0, y, box.width, box.height - y, words, false, style);
 }
 
-void drawParagraph(const TextRenderer& text, PictureBox& box, const std::string& words, Colour fore,
-                   int size) {
-    box.clear();
-    TextStyle style;
-    style.size = size;
-    style.fore = fore;
-    text.draw(box.image(), 6, 4, box.width - 12, box.height - 8, words, true, style);
-}
-
 }  // namespace kv
