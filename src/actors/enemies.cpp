@@ -32,7 +32,7 @@ void WalkEnemies(App& app) {
 
 void EnemyContact(App& app, int i) {
     GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     const int feet = s.playerY + s.playerHeight;
     const int x = s.enemyX[i], y = s.enemyY[i];
     const int band = i == 1 ? 25 : 24;

@@ -20,7 +20,7 @@ void showDead(MainWindow& f) {
 
 bool TouchesHazard(const App& app) {
     const GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     const int probeY = s.playerY + s.playerHeight - 5;
     const bool left = HazardAt(app, lx - 4, probeY);
     const bool right = HazardAt(app, lx + s.playerWidth + 3, probeY);

@@ -13,7 +13,7 @@ namespace {
 
 void jumpStep(App& app) {
     GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     if (GroundAt(app, lx + 3, s.playerY) || GroundAt(app, lx + s.playerWidth - 3, s.playerY)) {
         s.jumping = false;
         s.jumpStep = 0;
@@ -41,7 +41,7 @@ void respawn(App& app) {
 
 void groundStep(App& app) {
     GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     const int left = lx + 3, right = lx + s.playerWidth - 3, feet = s.playerY + s.playerHeight;
     if (GroundAt(app, left, feet + 4) || GroundAt(app, right, feet + 4)) {
         s.onGround = true;

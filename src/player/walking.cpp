@@ -8,7 +8,7 @@ namespace kv {
 
 void WalkLeft(App& app) {
     GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     if (GroundAt(app, lx - 5, s.playerY + s.playerHeight - 5)) return;
     const int band = s.bossFight ? 300 : 200;
     if (s.scrollX > 5) {
@@ -23,7 +23,7 @@ void WalkLeft(App& app) {
 
 bool WalkRight(App& app) {
     GameState& s = app.state;
-    const int lx = s.playerX + s.scrollX;
+    const int lx = playerLevelX(s);
     if (GroundAt(app, lx + s.playerWidth + 4, s.playerY + s.playerHeight - 5)) return false;
     const int band = s.bossFight ? 340 : 400;
     if (s.scrollX < 5720) {
