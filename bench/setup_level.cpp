@@ -1,8 +1,6 @@
 // Times SetupLevel for level 1 on the real level files: twenty runs, median and worst, and the
 // size of the grafix folder the game ships with. Usage: setup_level [BUILD_DIR]; without it the
 // build folder is the one above this program's own.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -13,6 +11,7 @@
 
 #include "base/errors.h"
 #include "base/files.h"
+#include "bench/program_folder.h"
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
 #include "platform/headless/headless_host.h"
@@ -32,34 +31,6 @@ std::uintmax_t folderSize(const fs::path& folder) {
     return total;
 }
 
-// A program folder with level 1 linked in from the build; removed when done.
-class ProgramFolder {
-  public:
-    explicit ProgramFolder(const fs::path& grafix) {
-        std::string pattern = (fs::temp_directory_path() / "kvorlin-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-        path_ = pattern;
-        fs::create_directories(path_ / "grafix");
-        fs::create_directories(path_ / "music");
-        kv::copyFile(grafix / "test.lev", path_ / "grafix" / "test.lev");
-        for (const char* name : {"episode1.lev", "episode1mask.lev"})
-            fs::create_symlink(grafix / name, path_ / "grafix" / name);
-        for (int n = 1; n <= 7; ++n) {
-            const fs::path tune = grafix.parent_path() / "music" / (std::to_string(n) + ".mus");
-            if (fs::exists(tune)) fs::create_symlink(tune, path_ / "music" / tune.filename());
-        }
-        kv::writeFileAtomic(path_ / "sys.ini", "[KV]\r\nfirstrun=no\r\n");
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +43,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        ProgramFolder folder(grafix);
+        bench::ProgramFolder folder(build);
         kv::HeadlessHost host;
         kv::App app(host, folder.path());
         app.start();

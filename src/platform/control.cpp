@@ -146,15 +146,43 @@ bool Control::setProperty(const std::string& prop, const std::string& value) {
 
 Surface& PictureBox::image() {
     if (!ownImage_) ownImage_ = std::make_unique<Surface>(width, height, backColour);
+    flush();
     return *ownImage_;
 }
 
 void PictureBox::clear() {
-    image().fill(backColour);
+    if (!ownImage_) ownImage_ = std::make_unique<Surface>(width, height, backColour);
+    pending_.clear();
+    pending_.push_back({nullptr, 0, 0, 0, 0, 0, 0, Rop::Copy, backColour});
+}
+
+void PictureBox::blitFrom(int x, int y, int w, int h, const PictureBox& from, int sx, int sy,
+                          Rop rop) {
+    // A box drawn into (not a shared picture) may change: copy from it now.
+    if (from.hasImage() || pending_.size() >= 64) {
+        if (const Surface* src = from.shown()) blit(image(), x, y, w, h, *src, sx, sy, rop);
+        return;
+    }
+    if (!from.picture) return;
+    if (!ownImage_) ownImage_ = std::make_unique<Surface>(width, height, backColour);
+    pending_.push_back({from.picture, x, y, w, h, sx, sy, rop, 0});
+}
+
+void PictureBox::flush() const {
+    for (const Pending& p : pending_) {
+        if (p.from)
+            blit(*ownImage_, p.x, p.y, p.w, p.h, *p.from, p.sx, p.sy, p.rop);
+        else
+            ownImage_->fill(p.colour);
+    }
+    pending_.clear();
 }
 
 const Surface* PictureBox::shown() const {
-    if (ownImage_) return ownImage_.get();
+    if (ownImage_) {
+        flush();
+        return ownImage_.get();
+    }
     return picture.get();
 }
 

@@ -85,14 +85,21 @@ class PictureBox : public Control {
     // The box's own drawable image, created on first use at the box's size.
     Surface& image();
     bool hasImage() const { return ownImage_ != nullptr; }
-    void releaseImage() { ownImage_.reset(); }
+    void releaseImage() {
+        ownImage_.reset();
+        pending_.clear();
+    }
     // Drops the shown picture and the own image (the game's "release the picture").
     void release() {
         picture.reset();
-        ownImage_.reset();
+        releaseImage();
     }
     // Clears the own image to the back colour.
     void clear();
+    // A block copy from what another box shows into the own image. Like clear(), it is carried
+    // out when the image is next read (painted, a pixel asked for), so a frame that nobody looks
+    // at costs nothing; a clear drops what was recorded before it.
+    void blitFrom(int x, int y, int w, int h, const PictureBox& from, int sx, int sy, Rop rop);
     // The image the box shows right now (own image first), or null.
     const Surface* shown() const;
 
@@ -104,7 +111,16 @@ class PictureBox : public Control {
                    const TextRenderer& text) const override;
 
   private:
-    std::unique_ptr<Surface> ownImage_;
+    struct Pending {
+        Picture from;  // null: a clear to `colour`
+        int x, y, w, h, sx, sy;
+        Rop rop;
+        Colour colour;
+    };
+    void flush() const;
+
+    mutable std::unique_ptr<Surface> ownImage_;
+    mutable std::vector<Pending> pending_;
 };
 
 // Text drawn once as coverage (white on black) and blended on every paint: labels are painted

@@ -7,14 +7,14 @@ namespace kv {
 namespace {
 
 // A masked figure: the mask combined by AND, then the image by OR, into the same box.
-void masked(Surface& dst, int x, int y, int w, int h, const PictureBox& mask,
+void masked(PictureBox& dst, int x, int y, int w, int h, const PictureBox& mask,
             const PictureBox& image) {
-    if (const Surface* m = mask.shown()) blit(dst, x, y, w, h, *m, 0, 0, Rop::And);
-    if (const Surface* i = image.shown()) blit(dst, x, y, w, h, *i, 0, 0, Rop::Paint);
+    dst.blitFrom(x, y, w, h, mask, 0, 0, Rop::And);
+    dst.blitFrom(x, y, w, h, image, 0, 0, Rop::Paint);
 }
 
-void opaque(Surface& dst, int x, int y, int w, int h, const PictureBox& box) {
-    if (const Surface* p = box.shown()) blit(dst, x, y, w, h, *p, 0, 0, Rop::Copy);
+void opaque(PictureBox& dst, int x, int y, int w, int h, const PictureBox& box) {
+    dst.blitFrom(x, y, w, h, box, 0, 0, Rop::Copy);
 }
 
 }  // namespace
@@ -27,10 +27,8 @@ void RenderFrame(App& app) {
     f.Label3->caption = std::to_string(s.scrollX);
 
     f.all->clear();
-    Surface& screen = f.all->image();
-
-    if (const Surface* back = f.picBack->shown())
-        blit(screen, 0, 0, 640, 346, *back, s.scrollX, s.scrollY, Rop::Copy);
+    PictureBox& screen = *f.all;
+    screen.blitFrom(0, 0, 640, 346, *f.picBack, s.scrollX, s.scrollY, Rop::Copy);
 
     if (s.shotActive) {
         s.shotX += s.shotSpeed;

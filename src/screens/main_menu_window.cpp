@@ -16,7 +16,8 @@ constexpr Colour Black = rgb(0, 0, 0);
 
 void MainWindow::buildMainMenu() {
     const TextRenderer& text = app_.text;
-    hlmenu = &addPicture(client(), "hlmenu", 0, 0, 638, 345);
+    // 640 wide rather than 638, so the loading screen under it shows no column beside it.
+    hlmenu = &addPicture(client(), "hlmenu", 0, 0, 640, 345);
     hlmenu->backColour = White;
     hlmenu->onMouseMove = [this](int, int) { MenuHover(app_, nullptr); };
 

@@ -24,6 +24,7 @@ constexpr Colour Black = rgb(0, 0, 0);
 
 void MainWindow::build() {
     caption = "Kvorlin";
+    client().backColour = White;
     const TextRenderer& text = app_.text;
 
     all = &addPicture(client(), "all", 0, 0, 641, 345);

@@ -11,7 +11,9 @@ class App;
 
 class MainWindow final : public Window {
   public:
-    explicit MainWindow(App& app) : Window("Form1", 638, 345), app_(app) {}
+    // The menu picture is 638 wide but the OS window 640: the client area is as wide as the
+    // window and painted white, so no unpainted column shows beside the menu.
+    explicit MainWindow(App& app) : Window("Form1", 640, 345), app_(app) {}
 
     // The play screen and the pictures behind it.
     PictureBox* all = nullptr;

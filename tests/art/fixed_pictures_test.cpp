@@ -106,15 +106,24 @@ TEST(FixedPictures, KeepClearWhereTheyAreCoveredOrPeekIn) {
               std::set<std::int64_t>{White});
 }
 
-TEST(FixedPictures, TheSoundSwitchStaysOnTopOfTheMenuTitle) {
+// Once the title has slid down over the corner, a click there still reaches the loudspeaker, and
+// the whole window is painted: no unpainted column beside the 638-wide menu.
+TEST(FixedPictures, TheSoundSwitchStaysClickableAndTheMenuFillsTheWindow) {
     test::HeadlessGame game({.sysIni = test::PlainSettings});
     game.openMainWindow();
     ASSERT_EQ(game.script("frames 140"), 0);
     MainWindow& f = game.app.Form1;
     ASSERT_EQ(f.hlpic->top, 3);  // the opening animation is over
-    EXPECT_EQ(f.client().hitTest(618, 18), f.soundyes);
-    f.soundno->visible = true;
-    EXPECT_EQ(f.client().hitTest(618, 18), f.soundno);
+    game.app.windows.mouseDown(618, 18);
+    EXPECT_TRUE(f.soundno->visible);
+    EXPECT_NE(game.bytes("/sys.ini").find("Nastaveni8=False\r\n"), std::string::npos);
+    game.app.windows.mouseDown(618, 18);
+    EXPECT_FALSE(f.soundno->visible);
+    EXPECT_NE(game.bytes("/sys.ini").find("Nastaveni8=True\r\n"), std::string::npos);
+
+    const Surface frame = game.app.windows.snapshot();
+    ASSERT_EQ(frame.width(), 640);
+    for (int x : {0, 638, 639}) EXPECT_EQ(frame.pixel(x, 200), White) << x;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace kv {
 
-class HeadlessHost final : public Host {
+class HeadlessHost : public Host {
   public:
     explicit HeadlessHost(Millis start = 1000000) : clock_(start) {}
 
