@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace kv {
 
@@ -8,5 +9,10 @@ class App;
 void EndingTick(App& app);
 // Space during the farewell and the closing text: on to the closing text, or the game ends.
 void AdvanceEnding(App& app);
+
+// The words of the boss before the fight, of its farewell, and the closing message.
+std::string BossSpeechText();
+std::string FarewellText();
+std::string ClosingText();
 
 }  // namespace kv

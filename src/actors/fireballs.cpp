@@ -15,7 +15,24 @@ void FireballContact(App& app, int i) {
 }
 
 void ThrowShot(App& app) {
-    if (!app.state.bossFight || app.state.shotActive) return;
+    GameState& s = app.state;
+    if (!s.bossFight || s.shotActive) return;
+    // Walking decides the way; standing, the way the player last walked. Never having walked,
+    // the player has no way to throw.
+    const Dir way = s.walkDirection != Dir::None ? s.walkDirection : s.facing;
+    if (way == Dir::None) return;
+    const int lx = playerLevelX(s);
+    s.shotX = way == Dir::Left ? lx : lx + 35;
+    s.shotY = s.playerY + 10;
+    s.shotSpeed = way == Dir::Left ? -30 : 30;
+    s.shotActive = true;
+}
+
+void MoveShot(App& app) {
+    GameState& s = app.state;
+    s.shotX += s.shotSpeed;
+    // It flies until it leaves the 640 pixels in view; the camera may move meanwhile.
+    if (s.shotX < s.scrollX || s.shotX > s.scrollX + 640) s.shotActive = false;
 }
 
 }  // namespace kv

@@ -8,5 +8,7 @@ class App;
 void FireballContact(App& app, int slot);
 // Ctrl released during the boss fight, when no shot is in flight.
 void ThrowShot(App& app);
+// One frame of the shot's flight, run by RenderFrame before it draws the shot.
+void MoveShot(App& app);
 
 }  // namespace kv

@@ -1,5 +1,6 @@
 #include "render/render_frame.h"
 
+#include "actors/fireballs.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 
@@ -31,8 +32,8 @@ void RenderFrame(App& app) {
     screen.blitFrom(0, 0, 640, 346, *f.picBack, s.scrollX, s.scrollY, Rop::Copy);
 
     if (s.shotActive) {
-        s.shotX += s.shotSpeed;
-        if (s.shotX < s.scrollX || s.shotX > s.scrollX + 640) s.shotActive = false;
+        // Drawn also in the frame that ends its flight.
+        MoveShot(app);
         if (s.shotSpeed < 0)
             masked(screen, s.shotX - s.scrollX, s.shotY, 12, 12, *f.firelw, *f.firelb);
         else
@@ -40,9 +41,14 @@ void RenderFrame(App& app) {
     }
 
     if (s.levelNumber == 12) {
+        // Before the fight the boss looks left, at the player coming.
         const bool right = s.bossFight && s.bossDirection == Dir::Right;
-        masked(screen, s.bossX - s.scrollX, s.bossY, 34, 35, right ? *f.finalrw : *f.finallw,
-               right ? *f.finalrb : *f.finallb);
+        const bool leap = s.bossFight && s.bossJumping;
+        const PictureBox& w =
+            leap ? (right ? *f.finaljrw : *f.finaljlw) : (right ? *f.finalrw : *f.finallw);
+        const PictureBox& b =
+            leap ? (right ? *f.finaljrb : *f.finaljlb) : (right ? *f.finalrb : *f.finallb);
+        masked(screen, s.bossX - s.scrollX, s.bossY, 34, 35, w, b);
     }
 
     const int plantWidth = f.kytka->shown() ? f.kytka->shown()->width() : 39;

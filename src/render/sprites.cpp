@@ -7,6 +7,8 @@ namespace {
 #include "sprites/enemyl1.xpm"
 #include "sprites/enemyr0.xpm"
 #include "sprites/enemyr1.xpm"
+#include "sprites/finaljl.xpm"
+#include "sprites/finaljr.xpm"
 #include "sprites/finall.xpm"
 #include "sprites/finalr.xpm"
 #include "sprites/fireball.xpm"
@@ -43,6 +45,8 @@ Sprites loadSprites() {
     s.firer = spriteFromXpm(firer_xpm, "firer");
     s.finall = spriteFromXpm(finall_xpm, "finall");
     s.finalr = spriteFromXpm(finalr_xpm, "finalr");
+    s.finaljl = spriteFromXpm(finaljl_xpm, "finaljl");
+    s.finaljr = spriteFromXpm(finaljr_xpm, "finaljr");
     s.live = spriteFromXpm(live_xpm, "live");
     s.ko = opaqueFromXpm(ko_xpm, "ko");
     s.kc = opaqueFromXpm(kc_xpm, "kc");

@@ -9,6 +9,7 @@ struct Sprites {
     SpritePair enemyl[2], enemyr[2];       // enemy frames 1 and 2 in variants 0 and 1
     SpritePair firel, firer;               // the player's shot
     SpritePair finall, finalr;             // the boss
+    SpritePair finaljl, finaljr;           // the boss in a leap
     SpritePair live;                       // a life heart
     Picture ko, kc, kob, kcb;              // the plant on sky and on black, opaque
     Picture fireball;                      // opaque, on black

@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include "actors/boss_timer.h"
+#include "actors/ending.h"
+#include "art/boss_art.h"
 #include "base/files.h"
 #include "base/numbers.h"
 #include "levels/level_start.h"
@@ -70,23 +72,24 @@ void MainWindow::build() {
         (*l.field)->transparent = true;
     }
 
-    finallife = &addPicture(client(), "finallife", 168, -30, 300, 25);
-    finallife->backColour = rgb(200, 30, 30);
+    // The trough lies behind the bar and shows where the bar has shrunk away.
     Picture1 = &addPicture(client(), "Picture1", 168, -30, 300, 25);
-    Picture1->hasBack = false;
+    Picture1->picture = bossLifeFrame();
     Picture1->onClick = [this] { tma->visible = !tma->visible; };
+    finallife = &addPicture(client(), "finallife", 168, -30, 300, 25);
+    finallife->picture = bossLifeBar();
 
     Picture3 = &addPicture(client(), "Picture3", 128, 112, 377, 105);
-    Picture3->backColour = rgb(212, 208, 200);
+    Picture3->picture = bossSpeechBox();
     Picture3->visible = false;
-    Label10 = &addLabel(*Picture3, "Label10", 16, 24, 345, 57, "");
+    Label10 = &addLabel(*Picture3, "Label10", 16, 24, 345, 57, BossSpeechText());
     Label10->foreColour = White;
     Label10->transparent = true;
     Label10->wordWrap = true;
     finaltext = &addPicture(client(), "finaltext", 128, 112, 377, 105);
+    finaltext->picture = farewellBox(text);
     finaltext->visible = false;
-    drawWords(text, *finaltext, "", Black, 11, false);
-    Label9 = &addLabel(*finaltext, "Label9", 40, 40, 305, 57, "");
+    Label9 = &addLabel(*finaltext, "Label9", 40, 40, 305, 57, FarewellText());
     Label9->foreColour = White;
     Label9->transparent = true;
     Label9->wordWrap = true;
@@ -143,6 +146,8 @@ void MainWindow::buildSprites() {
     pair(firerw, firerb, "firerw", "firerb", s.firer);
     pair(finallw, finallb, "finallw", "finallb", s.finall);
     pair(finalrw, finalrb, "finalrw", "finalrb", s.finalr);
+    pair(finaljlw, finaljlb, "finaljlw", "finaljlb", s.finaljl);
+    pair(finaljrw, finaljrb, "finaljrw", "finaljrb", s.finaljr);
     pair(livew, liveb, "livew", "liveb", s.live);
     fireball = box("fireball", s.fireball);
 

@@ -80,6 +80,8 @@ class MainWindow final : public Window {
     PictureBox *enemyw = nullptr, *enemyb = nullptr, *fireball = nullptr;
     PictureBox *firelw = nullptr, *firelb = nullptr, *firerw = nullptr, *firerb = nullptr;
     PictureBox *finallw = nullptr, *finallb = nullptr, *finalrw = nullptr, *finalrb = nullptr;
+    // The boss in a leap, facing left and right.
+    PictureBox *finaljlw = nullptr, *finaljlb = nullptr, *finaljrw = nullptr, *finaljrb = nullptr;
     PictureBox *livew = nullptr, *liveb = nullptr;
 
     Timer* Timer1 = nullptr;

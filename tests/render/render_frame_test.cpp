@@ -142,6 +142,15 @@ TEST_F(Render, TheBossIsDrawnOnlyInLevelTwelve) {
     expected = plain();
     masked(expected, 300, 100, 34, 35, f.finalrw, f.finalrb);
     EXPECT_EQ(render(), expected);
+    // In a leap it shows its leaping pictures, still facing its way.
+    s.bossJumping = true;
+    expected = plain();
+    masked(expected, 300, 100, 34, 35, f.finaljrw, f.finaljrb);
+    EXPECT_EQ(render(), expected);
+    s.bossDirection = Dir::None;
+    expected = plain();
+    masked(expected, 300, 100, 34, 35, f.finaljlw, f.finaljlb);
+    EXPECT_EQ(render(), expected);
 }
 
 TEST_F(Render, RollingFireballsCoverSlotsSevenAndEightInLevelSevenAndNineInLevelEight) {
