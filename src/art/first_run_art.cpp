@@ -31,6 +31,21 @@ Picture firstRunGoButton(const TextRenderer& text) {
     return std::make_shared<const Surface>(std::move(s));
 }
 
+Picture firstRunVolumeButton(const TextRenderer& text, std::string_view words) {
+    Surface s(65, 17, White);
+    const Rect face{1, 1, 63, 15};
+    fillGradient(s, face, {rgb(246, 248, 252), rgb(214, 220, 234)});
+    drawBevel(s, face, 1, White, Steel);
+    drawFrame(s, {0, 0, 65, 17}, Navy);
+    TextStyle style;
+    style.size = 9;
+    style.fore = Navy;
+    style.align = TextStyle::Align::Center;
+    const int y = (17 - text.lineHeight(style)) / 2;
+    text.draw(s, 2, y, 61, 17 - y, words, false, style);
+    return std::make_shared<const Surface>(std::move(s));
+}
+
 Picture firstRunBackground() {
     Surface s(486, 169, White);
     drawFrame(s, {0, 0, 486, 169}, Steel);

@@ -1,5 +1,7 @@
 #pragma once
 // Pictures of the first-run test window `Form2`.
+#include <string_view>
+
 #include "platform/picture.h"
 #include "platform/text.h"
 
@@ -9,6 +11,8 @@ namespace kv {
 Picture firstRunLogo(const TextRenderer& text);
 // 73 x 47, the confirm picture `Picture2`: a green button reading "GO !".
 Picture firstRunGoButton(const TextRenderer& text);
+// 65 x 17, a volume button `Command2` / `Command1`: the words on a small raised grey face.
+Picture firstRunVolumeButton(const TextRenderer& text, std::string_view words);
 // 486 x 169, the window's background picture: white inside a thin framed edge.
 Picture firstRunBackground();
 

@@ -8,17 +8,8 @@
 #include "art/panels.h"
 
 namespace kv {
-namespace {
 
 using namespace palette;
-
-Lettering gameOverLetters(int size) {
-    Lettering l = titleLetters(size);
-    l.fill = {rgb(255, 210, 120), rgb(255, 90, 30), rgb(200, 10, 10), rgb(120, 0, 20)};
-    return l;
-}
-
-}  // namespace
 
 Picture scoreBackground(const TextRenderer& text) {
     Surface s(640, 343, White);
@@ -60,14 +51,6 @@ Picture nameEntryPanel(const TextRenderer& text) {
 Picture scoreOkButton(const TextRenderer& text) {
     Surface s(71, 37, White);
     drawButton(s, text, {0, 0, 71, 37}, rgb(40, 100, 210), "OK ?", 21);
-    return std::make_shared<const Surface>(std::move(s));
-}
-
-Picture gameOverBox(const TextRenderer& text) {
-    Surface s(300, 125, White);
-    drawRaisedPanel(s, {0, 0, 300, 125}, {White, rgb(236, 240, 252)});
-    drawLettering(s, text, {6, 8, 288, 64}, "GAME OVER", gameOverLetters(38));
-    drawRule(s, 30, 74, 240, Steel);
     return std::make_shared<const Surface>(std::move(s));
 }
 

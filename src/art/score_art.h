@@ -15,8 +15,5 @@ Picture scoreTitle(const TextRenderer& text);
 Picture nameEntryPanel(const TextRenderer& text);
 // 71 x 37, the confirm picture `command1`: a blue button reading "OK ?".
 Picture scoreOkButton(const TextRenderer& text);
-// 300 x 125, a panel with "GAME OVER" in its top part; its lower rows stay light for a line of
-// small text.
-Picture gameOverBox(const TextRenderer& text);
 
 }  // namespace kv

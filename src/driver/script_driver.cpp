@@ -12,6 +12,7 @@
 #include "base/errors.h"
 #include "base/numbers.h"
 #include "driver/state_fields.h"
+#include "persist/first_run_window.h"
 #include "persist/settings_holder.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
@@ -44,7 +45,10 @@ int keyCode(const std::string& k) {
                  {"Up", keys::Up},
                  {"Down", keys::Down},
                  {"Enter", keys::Enter},
-                 {"Backspace", keys::Backspace}};
+                 {"Backspace", keys::Backspace},
+                 {"Delete", keys::Delete},
+                 {"Home", keys::Home},
+                 {"End", keys::End}};
     for (const auto& n : names)
         if (k == n.name) return n.code;
     if (auto n = parseWholeNumber(k); n && *n > 0 && *n < 256) return *n;
@@ -144,8 +148,10 @@ bool ScriptDriver::get(const std::string& name, std::string& value) {
     }
     if (parts.size() != 3) return false;
     if (!w->isLoaded()) throw BadLine{parts[0] + " is not loaded"};
-    if (w == &app_.Form1 && parts[1] == "music") {
-        MusicPlayer* m = app_.Form1.music.get();
+    const bool player = (w == &app_.Form1 && parts[1] == "music") ||
+                        (w == &app_.Form2 && parts[1] == "MediaPlayer1");
+    if (player) {
+        MusicPlayer* m = w == &app_.Form1 ? app_.Form1.music.get() : app_.Form2.MediaPlayer1.get();
         if (!m) return false;
         if (parts[2] == "FileName")
             value = m->fileName();
@@ -316,7 +322,7 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
              auto [w, c] = d.control(l.word(1));
              if (!c->takesText()) throw BadLine{l.word(1) + " is not a text box"};
              auto* box = static_cast<TextBox*>(c);
-             w->focus = box;
+             w->setFocus(box);
              box->text.clear();
              box->type(l.restAfter(2));
              return -1;

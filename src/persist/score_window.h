@@ -1,6 +1,11 @@
 #pragma once
-// The window every game ends in, `score1`. For now a plain "GAME OVER" box: Space goes back to a
-// new main window.
+// The high-score window `score1`, where every game ends: the seven best results from
+// extract.ext, name entry for a result that beats the last row, and the way back to the menu.
+#include <array>
+#include <string>
+
+#include "persist/high_scores.h"
+#include "platform/picture.h"
 #include "platform/window.h"
 
 namespace kv {
@@ -9,19 +14,44 @@ class App;
 
 class ScoreWindow final : public Window {
   public:
-    explicit ScoreWindow(App& app) : Window("score1", 640, 345), app_(app) {}
+    explicit ScoreWindow(App& app) : Window("score1", 640, 343), app_(app) {}
 
-    PictureBox* box = nullptr;  // "GAME OVER"
-    Label* hint = nullptr;
+    PictureBox* Image1 = nullptr;  // !! HIGH !! SCORE
+    Label* highscore[TableRows] = {};
+    Label* hiscr[TableRows] = {};
+    Label* Label3 = nullptr;         // "Game Menu"
+    PictureBox* Picture1 = nullptr;  // name entry
+    TextBox* Text1 = nullptr;
+    PictureBox* command1 = nullptr;  // OK ?
+
+    std::array<std::string, TableRows> entryNames, entryScores;
+    int finalScore = 0;
 
     void onLoad() override;
-    void onKeyDown(int key) override;
+
+    // The confirm of the name entry (the OK picture, or Enter in the name box).
+    void Confirm();
+    // "Game Menu": a new main window.
+    void GameMenu();
 
   protected:
     void build() override;
 
   private:
+    struct Art {
+        Picture background, title, panel, ok;
+    };
+    // The table as the labels show it.
+    ScoreTable shownTable() const;
+    void showTable(const ScoreTable& table);
+    int computeFinalScore();
+    // Reads extract.ext; a missing or short file is completed and written anew.
+    void readTable();
+
     App& app_;
+    Art art_;
+    // False when the file is there but could not be read: the confirm then does not replace it.
+    bool fileRead_ = true;
 };
 
 }  // namespace kv

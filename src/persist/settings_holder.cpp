@@ -6,8 +6,9 @@
 #include "base/errors.h"
 #include "base/files.h"
 #include "base/profile.h"
+#include "persist/first_run_window.h"
+#include "screens/intro_window.h"
 #include "shell/app.h"
-#include "shell/main_window.h"
 
 namespace kv {
 
@@ -50,10 +51,10 @@ void SettingsHolder::LoadSettings() {
     if (Text[1] == "yes") {
         Text[1] = "no";
         SaveSettings();
+        app_.windows.show(app_.windows.loaded(app_.Form2));
+    } else {
+        app_.windows.show(app_.windows.loaded(app_.checkpoint));
     }
-    // Neither the first-run speed test nor the intro is built yet: both ways lead straight to the
-    // main window, whose load still reads the frame period through the intro's Label1.
-    app_.windows.show(app_.windows.loaded(app_.Form1));
 }
 
 void SettingsHolder::SaveSettings() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/host.h"
+
 namespace kv {
 namespace {
 
@@ -97,6 +99,12 @@ void Control::paint(Surface& dst, int ox, int oy, const Rect& clip,
     if (inner.empty()) return;
     paintSelf(dst, box, inner, text);
     for (const auto& child : children_) child->paint(dst, box.x, box.y, inner, text);
+}
+
+bool Control::showing() const {
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->visible) return false;
+    return true;
 }
 
 Control* Control::hitTest(int x, int y) {
@@ -251,35 +259,122 @@ int utf8Length(const std::string& s) {
     return n;
 }
 
+namespace {
+
+// One character of UTF-8 at `i`: its code point (0xFFFD when malformed) and length in bytes.
+char32_t decodeUtf8(const std::string& s, std::size_t i, std::size_t& len) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    int extra = 0;
+    char32_t cp = c;
+    if (c >= 0xF0 && c < 0xF8) {
+        extra = 3, cp = c & 0x07;
+    } else if (c >= 0xE0) {
+        extra = c < 0xF0 ? 2 : 0, cp = c & 0x0F;
+    } else if (c >= 0xC0) {
+        extra = 1, cp = c & 0x1F;
+    }
+    len = 1;
+    if (c >= 0x80 && extra == 0) return 0xFFFD;
+    for (int k = 0; k < extra; ++k) {
+        if (i + len >= s.size() || (static_cast<unsigned char>(s[i + len]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (static_cast<unsigned char>(s[i + len]) & 0x3F);
+        ++len;
+    }
+    return cp;
+}
+
+bool printable(char32_t cp) {
+    return cp >= 0x20 && cp != 0x7F && !(cp >= 0x80 && cp < 0xA0) && cp != 0xFFFD;
+}
+
+// Byte offset of the n-th character (clamped to the end).
+std::size_t byteOfChar(const std::string& s, int n) {
+    std::size_t i = 0;
+    for (int k = 0; k < n && i < s.size(); ++k) {
+        ++i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+    }
+    return i;
+}
+
+}  // namespace
+
+int TextBox::caret() const {
+    return std::min(caret_, utf8Length(text));
+}
+
+void TextBox::setCaret(int characters) {
+    caret_ = std::clamp(characters, 0, utf8Length(text));
+}
+
+std::size_t TextBox::caretByte() const {
+    return byteOfChar(text, caret());
+}
+
 bool TextBox::type(const std::string& utf8) {
     bool changed = false;
+    int at = caret();
     std::size_t i = 0;
     while (i < utf8.size()) {
         std::size_t len = 1;
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0xF0)
-            len = 4;
-        else if (c >= 0xE0)
-            len = 3;
-        else if (c >= 0xC0)
-            len = 2;
-        len = std::min(len, utf8.size() - i);
-        if (maxLength > 0 && utf8Length(text) >= maxLength) break;
-        text += utf8.substr(i, len);
-        changed = true;
+        const char32_t cp = decodeUtf8(utf8, i, len);
+        const std::string piece = utf8.substr(i, len);
         i += len;
+        if (!printable(cp) || (accepts && !accepts(cp))) continue;
+        if (maxLength > 0 && utf8Length(text) >= maxLength) break;
+        text.insert(byteOfChar(text, at), piece);
+        ++at;
+        changed = true;
     }
+    caret_ = at;
     if (changed && onChange) onChange();
     return changed;
 }
 
 bool TextBox::backspace() {
-    if (text.empty()) return false;
-    std::size_t end = text.size() - 1;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    text.erase(end);
+    const int at = caret();
+    if (at == 0) return false;
+    const std::size_t from = byteOfChar(text, at - 1);
+    text.erase(from, caretByte() - from);
+    caret_ = at - 1;
     if (onChange) onChange();
     return true;
+}
+
+bool TextBox::deleteForward() {
+    const int at = caret();
+    if (at >= utf8Length(text)) return false;
+    const std::size_t from = caretByte();
+    text.erase(from, byteOfChar(text, at + 1) - from);
+    caret_ = at;
+    if (onChange) onChange();
+    return true;
+}
+
+bool TextBox::editKey(int key) {
+    switch (key) {
+        case keys::Backspace:
+            backspace();
+            return true;
+        case keys::Delete:
+            deleteForward();
+            return true;
+        case keys::Left:
+            setCaret(caret() - 1);
+            return true;
+        case keys::Right:
+            setCaret(caret() + 1);
+            return true;
+        case keys::Home:
+            setCaret(0);
+            return true;
+        case keys::End:
+            setCaret(utf8Length(text));
+            return true;
+        default:
+            return false;
+    }
 }
 
 void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip,
@@ -290,8 +385,21 @@ void TextBox::paintSelf(Surface& dst, const Rect& box, const Rect& clip,
     if (v.empty()) return;
     dst.fillRect(v.x, v.y, v.w, v.h, backColour);
     const Rect inner{box.x + 2, box.y + 2, box.w - 4, box.h - 4};
-    paintText(dst, inner, clip.intersect(inner), this->text, false, false, backColour, s, text,
-              cache_);
+    // A text wider than the box scrolls so the caret stays in sight.
+    const int full = text.textWidth(this->text, s);
+    const int caretX = text.textWidth(std::string_view(this->text).substr(0, caretByte()), s);
+    const int room = std::max(1, inner.w);
+    scroll_ = std::clamp(scroll_, caretX - (room - 1), caretX);
+    scroll_ = std::max(0, std::min(scroll_, full + 1 - room));
+    const Rect inside = clip.intersect(inner);
+    paintText(dst, {inner.x - scroll_, inner.y, std::max(full + 1, inner.w + scroll_), inner.h},
+              inside, this->text, false, false, backColour, s, text, cache_);
+    if (focused) {
+        const int x = inner.x + caretX - scroll_;
+        const int bottom = inner.y + std::min(inner.h, text.lineHeight(s)) - 1;
+        for (int y = inner.y; y <= bottom; ++y)
+            if (inside.contains(x, y)) dst.setPixel(x, y, foreColour);
+    }
     // A thin sunken frame.
     const Colour frame = rgb(128, 128, 128);
     for (int x = v.x; x < v.x + v.w; ++x) {
@@ -317,6 +425,7 @@ bool TextBox::getProperty(const std::string& prop, std::string& out) const {
 bool TextBox::setProperty(const std::string& prop, const std::string& value) {
     if (prop == "Text") {
         text = value;
+        caret_ = utf8Length(text);
         if (onChange) onChange();
         return true;
     }

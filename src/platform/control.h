@@ -2,6 +2,7 @@
 // Child controls of a window: picture boxes, labels and text boxes. Each can be moved, resized,
 // shown and hidden; children are clipped to their parent and later children lie on top.
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ class Control {
 
     // Whether this control takes typed text (and so the keyboard focus when clicked).
     virtual bool takesText() const { return false; }
+    // Visible, and so is every parent.
+    bool showing() const;
 
     // Draws this control and its visible children; (ox, oy) is the parent's origin on dst.
     void paint(Surface& dst, int ox, int oy, const Rect& clip, const TextRenderer& text) const;
@@ -166,12 +169,25 @@ class TextBox : public Control {
     Colour foreColour = rgb(0, 0, 0);
     Colour backColour = rgb(255, 255, 255);
     TextStyle style;
+    // Which characters typing may insert; none set: every printable character.
+    std::function<bool(char32_t)> accepts;
+    // Set by the window while the box has the keyboard: the caret is drawn.
+    bool focused = false;
 
     bool takesText() const override { return true; }
-    // Typing: appends what fits under maxLength; returns whether anything changed.
+    // Typing: inserts at the caret what is accepted and fits under maxLength; returns whether
+    // anything changed.
     bool type(const std::string& utf8);
     bool backspace();
+    bool deleteForward();
+    // Backspace, Delete, Left, Right, Home and End; false for any other key.
+    bool editKey(int key);
+    // The caret, in characters from the start; it starts after the text.
+    int caret() const;
+    void setCaret(int characters);
     std::function<void()> onChange;
+    // Enter in the box.
+    std::function<void()> onEnter;
 
     bool getProperty(const std::string& prop, std::string& out) const override;
     bool setProperty(const std::string& prop, const std::string& value) override;
@@ -181,6 +197,11 @@ class TextBox : public Control {
                    const TextRenderer& text) const override;
 
   private:
+    // Byte offset of the caret in `text`.
+    std::size_t caretByte() const;
+
+    int caret_ = std::numeric_limits<int>::max();
+    mutable int scroll_ = 0;  // pixels of text scrolled out on the left, to keep the caret seen
     mutable TextCache cache_;
 };
 

@@ -41,8 +41,9 @@ class Host {
 
 // Virtual key codes of the game.
 namespace keys {
-constexpr int Backspace = 8, Enter = 13, Ctrl = 17, Esc = 27, Space = 32, Left = 37, Up = 38,
-              Right = 39, Down = 40, I = 73, S = 83, Add = 107, Subtract = 109;
+constexpr int Backspace = 8, Enter = 13, Ctrl = 17, Esc = 27, Space = 32, End = 35, Home = 36,
+              Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46, I = 73, S = 83, Add = 107,
+              Subtract = 109;
 }
 
 }  // namespace kv

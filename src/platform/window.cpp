@@ -20,6 +20,12 @@ void Window::destroy() {
     visible = false;
 }
 
+void Window::setFocus(TextBox* box) {
+    if (focus) focus->focused = false;
+    focus = box;
+    if (box) box->focused = true;
+}
+
 Timer& Window::addTimer(const std::string& name, int interval, bool enabled) {
     timers_.push_back(std::make_unique<Timer>(name, *clock_, interval, enabled));
     return *timers_.back();

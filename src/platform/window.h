@@ -48,8 +48,9 @@ class Window {
     // Earliest due time of an enabled timer, or -1.
     Millis nextTimerDue() const;
 
-    // The control that takes typed text, if any.
+    // The control that takes typed text, if any; setFocus moves it (and its caret).
     TextBox* focus = nullptr;
+    void setFocus(TextBox* box);
 
     // Paints the client area and its controls.
     void paint(Surface& dst, const TextRenderer& text) const;

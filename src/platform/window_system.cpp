@@ -191,7 +191,12 @@ void WindowSystem::keyDown(int key) {
     Window* w = top();
     if (!w) return;
     if (w->keyPreview) dispatch(*w, [&] { w->onKeyDown(key); });
-    if (w->isLoaded() && w->focus && key == keys::Backspace) w->focus->backspace();
+    if (!w->isLoaded() || !w->focus || !w->focus->showing()) return;
+    TextBox& box = *w->focus;
+    if (key == keys::Enter && box.onEnter)
+        dispatch(*w, [&] { box.onEnter(); });
+    else
+        box.editKey(key);
 }
 
 void WindowSystem::keyUp(int key) {
@@ -201,11 +206,11 @@ void WindowSystem::keyUp(int key) {
 
 void WindowSystem::textTyped(const std::string& utf8) {
     Window* w = top();
-    if (w && w->focus) w->focus->type(utf8);
+    if (w && w->focus && w->focus->showing()) w->focus->type(utf8);
 }
 
 void WindowSystem::click(Window& w, Control& c) {
-    if (c.takesText()) w.focus = static_cast<TextBox*>(&c);
+    if (c.takesText()) w.setFocus(static_cast<TextBox*>(&c));
     if (c.onClick) dispatch(w, [&] { c.onClick(); });
 }
 

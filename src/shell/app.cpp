@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "base/files.h"
+#include "persist/first_run_window.h"
 #include "persist/score_window.h"
 #include "persist/settings_holder.h"
 #include "render/sprites.h"
@@ -20,16 +21,19 @@ App::App(Host& h, Paths p)
       random(static_cast<std::mt19937::result_type>(h.clock().ticks())),
       sprites_(std::make_unique<const Sprites>(loadSprites())),
       ini_(std::make_unique<SettingsHolder>(*this)),
+      form2_(std::make_unique<FirstRunWindow>(*this)),
       checkpoint_(std::make_unique<IntroWindow>(*this)),
       form1_(std::make_unique<MainWindow>(*this)),
       score1_(std::make_unique<ScoreWindow>(*this)),
       sprites(*sprites_),
       windows(h, text),
       ini(*ini_),
+      Form2(*form2_),
       checkpoint(*checkpoint_),
       Form1(*form1_),
       score1(*score1_) {
-    for (Window* w : std::initializer_list<Window*>{&checkpoint, &Form1, &score1}) windows.add(*w);
+    for (Window* w : std::initializer_list<Window*>{&Form2, &checkpoint, &Form1, &score1})
+        windows.add(*w);
     windows.onClose = [this] { cleanExit(); };
 }
 

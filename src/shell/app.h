@@ -15,6 +15,7 @@
 
 namespace kv {
 
+class FirstRunWindow;
 class IntroWindow;
 class MainWindow;
 class ScoreWindow;
@@ -37,6 +38,7 @@ class App final {
   private:
     std::unique_ptr<const Sprites> sprites_;
     std::unique_ptr<SettingsHolder> ini_;
+    std::unique_ptr<FirstRunWindow> form2_;
     std::unique_ptr<IntroWindow> checkpoint_;
     std::unique_ptr<MainWindow> form1_;
     std::unique_ptr<ScoreWindow> score1_;
@@ -45,6 +47,7 @@ class App final {
     const Sprites& sprites;
     WindowSystem windows;
     SettingsHolder& ini;
+    FirstRunWindow& Form2;
     IntroWindow& checkpoint;
     MainWindow& Form1;
     ScoreWindow& score1;

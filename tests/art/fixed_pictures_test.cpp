@@ -58,7 +58,7 @@ TEST(FixedPictures, EachHasItsSizeAndIsDrawn) {
         {"Image1", [&] { return scoreTitle(text); }, 224, 59},
         {"score1 Picture1", [&] { return nameEntryPanel(text); }, 425, 265},
         {"command1", [&] { return scoreOkButton(text); }, 71, 37},
-        {"game over box", [&] { return gameOverBox(text); }, 300, 125},
+        {"Command2", [&] { return firstRunVolumeButton(text, "Volume +"); }, 65, 17},
         {"Picture3", [] { return bossSpeechBox(); }, 377, 105},
         {"finaltext", [&] { return farewellBox(text); }, 377, 105},
         {"finallife", [] { return bossLifeBar(); }, 300, 25},

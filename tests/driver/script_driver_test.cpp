@@ -120,7 +120,7 @@ TEST_F(Driver, BadLinesAreErrorsWithTheirLineNumber) {
         {"get lives nothing", "error: unknown name nothing (line 7)\n"},
         {"expect nothing 1", "error: unknown name nothing (line 7)\n"},
         {"set nothing 1", "error: unknown name nothing (line 7)\n"},
-        {"get Form2.Visible", "error: unknown name Form2.Visible (line 7)\n"},
+        {"get Form3.Visible", "error: unknown name Form3.Visible (line 7)\n"},
         {"get Form1.nothing.Left", "error: unknown name Form1.nothing.Left (line 7)\n"},
         {"get Form1.tma.Colour", "error: unknown name Form1.tma.Colour (line 7)\n"},
         {"get checkpoint.Label1.Caption", "error: checkpoint is not loaded (line 7)\n"},

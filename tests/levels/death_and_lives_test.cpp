@@ -227,7 +227,7 @@ TEST_F(Death, GameOverByTheHazardRespawnsOnceThenEnds) {
     EXPECT_EQ(game.app.ini.Text[2], "25");
 }
 
-TEST_F(Death, SpaceInTheGameOverWindowBringsAFreshMainWindow) {
+TEST_F(Death, GameMenuInTheHighScoreWindowBringsAFreshMainWindow) {
     startLevel(4);
     s.lives = -1;
     s.framePeriod = 27;
@@ -238,7 +238,7 @@ TEST_F(Death, SpaceInTheGameOverWindowBringsAFreshMainWindow) {
     game.app.windows.keyDown(keys::S);
     EXPECT_FALSE(s.hudShown);
 
-    game.app.windows.keyDown(keys::Space);
+    game.app.windows.click(game.app.score1, *game.app.score1.Label3);
     EXPECT_FALSE(game.app.score1.isLoaded());
     ASSERT_TRUE(f.isLoaded());
     EXPECT_TRUE(f.visible);

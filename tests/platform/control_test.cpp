@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "platform/host.h"
 #include "platform/window.h"
 
 namespace kv {
@@ -201,6 +204,68 @@ TEST(TextBox, MaxLengthCountsCharacters) {
     unlimited.type(std::string(300, 'a'));
     EXPECT_EQ(unlimited.text.size(), 300u);
     EXPECT_FALSE(TextBox("Text4").backspace());
+}
+
+TEST(TextBox, EditsAtTheCaretLikeAnyTextField) {
+    TextBox box("Text1");
+    box.text = "DRAVEX";
+    EXPECT_EQ(box.caret(), 6);  // after the text it starts with
+    EXPECT_TRUE(box.editKey(keys::Home));
+    box.type("ř");
+    EXPECT_EQ(box.text, "řDRAVEX");
+    box.editKey(keys::Right);
+    box.editKey(keys::Right);
+    EXPECT_TRUE(box.editKey(keys::Delete));
+    EXPECT_EQ(box.text, "řDRVEX");
+    box.editKey(keys::Backspace);
+    EXPECT_EQ(box.text, "řDVEX");
+    EXPECT_EQ(box.caret(), 2);
+    for (int i = 0; i < 3; ++i) box.editKey(keys::Left);  // stops at the start
+    EXPECT_EQ(box.caret(), 0);
+    box.editKey(keys::Backspace);
+    EXPECT_EQ(box.text, "řDVEX");
+    box.editKey(keys::End);
+    box.editKey(keys::Delete);  // nothing after the caret
+    box.type("!");
+    EXPECT_EQ(box.text, "řDVEX!");
+    EXPECT_FALSE(box.editKey(keys::Space));
+    // Control characters and malformed bytes are no text; a filter refuses what it will.
+    box.accepts = [](char32_t c) { return c != U'"'; };
+    box.text = "";
+    box.type(
+        "a\tb\"c\xFF\x80"
+        "d");
+    EXPECT_EQ(box.text, "abcd");
+    // The caret follows text set from outside.
+    box.text = "xy";
+    EXPECT_EQ(box.caret(), 2);
+    EXPECT_TRUE(box.setProperty("Text", "long text"));
+    EXPECT_EQ(box.caret(), 9);
+}
+
+TEST_F(Controls, TextBoxShowsItsCaretAndKeepsItInSight) {
+    TextBox& box = board.client().add(std::make_unique<TextBox>("Text1"));
+    box.move(0, 0, 40, 19);
+    box.foreColour = Blue;
+    auto caretColumns = [&] {
+        const Surface s = painted();
+        std::vector<int> xs;
+        for (int x = 2; x < 38; ++x) {
+            bool column = true;
+            for (int y = 3; y < 12; ++y) column = column && s.pixel(x, y) == Blue;
+            if (column) xs.push_back(x);
+        }
+        return xs;
+    };
+    EXPECT_TRUE(caretColumns().empty());
+    box.focused = true;
+    EXPECT_EQ(caretColumns(), std::vector<int>{2});
+    // A text far wider than the box: the caret at its end is still drawn inside.
+    box.text = "iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii";
+    ASSERT_EQ(caretColumns().size(), 1u);
+    EXPECT_LT(caretColumns()[0], 38);
+    box.editKey(keys::Home);
+    EXPECT_EQ(caretColumns(), std::vector<int>{2});
 }
 
 TEST(Controls_Properties, ByNameAsTheDriverSetsThem) {

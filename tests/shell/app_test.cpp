@@ -221,35 +221,36 @@ TEST(App, ClosingTheWindowIsTheCleanExit) {
     EXPECT_EQ(app.run(), 0);
 }
 
-// The real loop, run as the windowed program runs it, on a host whose player closes the window
-// after three seconds: frames start at the frame period's pace, timers tick in between, and the
-// close is the clean exit.
+// The real loop, run as the windowed program runs it, on a host whose player presses Space in the
+// intro and closes the window three seconds later: frames start at the frame period's pace, the
+// game clock ticks in between, and the close is the clean exit.
 TEST(App, RunSteppingPacesFramesAndTimersUntilTheWindowCloses) {
-    class ClosingHost final : public HeadlessHost {
+    class PlayerHost final : public HeadlessHost {
       public:
         void pollInput(InputSink& sink) override {
-            if (!closed_ && clock().ticks() >= 1003000) {
+            if (!started_) {
+                started_ = true;
+                sink.keyDown(keys::Space);
+            } else if (!closed_ && clock().ticks() >= 1003010) {
                 closed_ = true;
                 sink.closeRequested();
             }
         }
 
       private:
-        bool closed_ = false;
+        bool started_ = false, closed_ = false;
     };
     test::TempFolder folder;
     test::makeProgramFolder(folder.path(), {.sysIni = PlainSettings});
-    ClosingHost host;
+    PlayerHost host;
     App app(host, folder.path());
     app.start();
-    ASSERT_TRUE(app.Form1.isLoaded());
-    int clockTicks = 0;
-    app.Form1.Timer1->onTick = [&] { ++clockTicks; };
 
     EXPECT_EQ(app.run(), 0);
-    // One frame at once, then one every 26 ms (a frame starts past nextFrameTime = start + 25).
+    // The main window opens at the intro's first tick (10 ms); then one frame at once and one
+    // every 26 ms (a frame starts past nextFrameTime = start + 25), and a clock tick a second.
     EXPECT_NEAR(app.windows.framesStarted(), 1 + 3000 / 26, 1);
-    EXPECT_EQ(clockTicks, 3);
+    EXPECT_EQ(app.state.gameSeconds, 3);
     EXPECT_FALSE(app.Form1.isLoaded());
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "music" / "1.mid"));
 }

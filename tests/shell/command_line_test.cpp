@@ -66,18 +66,18 @@ TEST(CommandLine, HeadlessRunTakesItsExitCodeFromTheScript) {
     test::makeProgramFolder(scratch.path(), {.sysIni = test::PlainSettings});
     const std::string dir = "--headless --program-dir " + quoted(scratch.path().string());
 
-    const Outcome fromStdin = kvorlin(scratch, dir, "get lives Form1.Visible\n");
+    const Outcome fromStdin = kvorlin(scratch, dir, "key press Space\nget lives Form1.Visible\n");
     EXPECT_EQ(fromStdin.code, 0) << fromStdin.err;
     EXPECT_EQ(fromStdin.out, "lives=3\nForm1.Visible=True\n");
-    const Outcome dash = kvorlin(scratch, dir + " --script -", "get lives\n");
+    const Outcome dash = kvorlin(scratch, dir + " --script -", "key press Space\nget lives\n");
     EXPECT_EQ(dash.code, 0) << dash.err;
     EXPECT_EQ(dash.out, "lives=3\n");
 
-    writeFileAtomic(scratch.path() / "fails.kvs", "frames 2\nexpect lives 4\n");
+    writeFileAtomic(scratch.path() / "fails.kvs", "key press Space\nframes 2\nexpect lives 4\n");
     const Outcome failing =
         kvorlin(scratch, dir + " --script " + quoted((scratch.path() / "fails.kvs").string()));
     EXPECT_EQ(failing.code, 1);
-    EXPECT_EQ(failing.err, "expect failed: lives is 3, expected 4 (line 2)\n");
+    EXPECT_EQ(failing.err, "expect failed: lives is 3, expected 4 (line 3)\n");
 
     const Outcome broken = kvorlin(scratch, dir, "wait 10\njump\n");
     EXPECT_EQ(broken.code, 2);
@@ -94,7 +94,7 @@ TEST(CommandLine, HeadlessStartWithoutTheTestPictureNamesIt) {
     test::makeProgramFolder(scratch.path(), {.testLevel = false, .sysIni = test::PlainSettings});
     const Outcome r =
         kvorlin(scratch, "--headless --program-dir " + quoted(scratch.path().string()),
-                "expect App.Ended True\nexpect App.ExitCode 1\n");
+                "key press Space\nexpect App.Ended True\nexpect App.ExitCode 1\n");
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.err.find((scratch.path() / "grafix" / "test.lev").string()), std::string::npos)
         << r.err;
@@ -103,10 +103,10 @@ TEST(CommandLine, HeadlessStartWithoutTheTestPictureNamesIt) {
 TEST(CommandLine, ExitItemDeletesTheWorkingCopiesAndSavesTheSettings) {
     TempFolder scratch;
     test::makeProgramFolder(scratch.path(), {.sysIni = "[KV]\r\nfirstrun=no\r\n"});
-    const Outcome r =
-        kvorlin(scratch, "--headless --program-dir " + quoted(scratch.path().string()),
-                "expect Form1.Visible True\nset ini.Text3 jinak\nclick Form1.konec\n"
-                "wait 3000\nexpect App.Ended True\n");
+    const Outcome r = kvorlin(
+        scratch, "--headless --program-dir " + quoted(scratch.path().string()),
+        "key press Space\nexpect Form1.Visible True\nset ini.Text3 jinak\nclick Form1.konec\n"
+        "wait 3000\nexpect App.Ended True\n");
     EXPECT_EQ(r.code, 0) << r.err;
     const auto& dir = scratch.path();
     EXPECT_FALSE(std::filesystem::exists(dir / "grafix" / "test.bmp"));

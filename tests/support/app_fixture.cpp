@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "base/bmp.h"
+#include "base/errors.h"
 #include "base/files.h"
 
 namespace kv::test {
@@ -53,8 +54,17 @@ HeadlessGame::HeadlessGame(const ProgramFolderSpec& spec)
 
 void HeadlessGame::openMainWindow() {
     start();
-    // Until the intro shows itself, the settings holder opens the main window directly.
-    if (!app.Form1.isLoaded() && !app.ended()) app.windows.show(app.windows.loaded(app.Form1));
+    // A first start goes through the speed test, whose GO leads to the intro; Space there opens
+    // the main window.
+    // A file error ends the program, as it does in the real loop.
+    try {
+        if (app.Form2.isLoaded() && app.Form2.visible)
+            app.windows.click(app.Form2, *app.Form2.Picture2);
+        if (app.checkpoint.isLoaded() && app.windows.top() == &app.checkpoint)
+            app.windows.keyDown(keys::Space);
+    } catch (const FileError& e) {
+        app.fail(e.what());
+    }
 }
 
 std::string HeadlessGame::get(const std::string& name) {

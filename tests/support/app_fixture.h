@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver/script_driver.h"
+#include "persist/first_run_window.h"
 #include "persist/score_window.h"
 #include "persist/settings_holder.h"
 #include "platform/headless/headless_host.h"
@@ -70,7 +71,8 @@ class HeadlessGame {
 
     // Loads the settings holder, which opens the first window.
     void start() { app.start(); }
-    // Starts and sees the main window open, as the intro does when Space is pressed.
+    // Starts and goes on to the main window as a player would: GO in the first-run test, Space in
+    // the intro.
     void openMainWindow();
 
     // NAME as the driver reads it; a failure of the test when the driver does not know it.
