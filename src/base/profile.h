@@ -1,6 +1,9 @@
 #pragma once
 // Profile (INI) files as the game's settings file uses them: "[section]" lines, "key=value" lines,
-// ';' comments, stored in Windows-1250. Values go in and come out as UTF-8.
+// ';' comments, stored in Windows-1250. Values go in and come out as UTF-8. A file that starts
+// with a UTF-8 byte-order mark is read and rewritten as UTF-8, mark kept; lines may end in
+// "\r\n", "\n" or a lone "\r". A file in UTF-16 is not read (every key gives its default) and
+// never rewritten.
 //
 // Reading: section and key names match without regard to case (the code page's accented letters
 // included); the first matching section counts, and in it the first matching key. The value is
@@ -26,8 +29,9 @@ namespace kv {
 std::string getProfileString(const std::filesystem::path& file, std::string_view section,
                              std::string_view key, std::string_view defaultValue, int maxChars = 9);
 
-// Creates the file, the section and the key as needed; replaces the file atomically. Throws
-// FileError naming the file when it cannot be read or written; the old file is then unchanged.
+// Creates the file, the section and the key as needed; replaces the file atomically, keeping its
+// mode. Throws FileError naming the file when it cannot be read or written, or when it is a link,
+// read-only or in UTF-16; the old file is then unchanged.
 void writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
 

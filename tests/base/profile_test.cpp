@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -175,13 +177,20 @@ TEST_F(Profile, FailedWriteNamesTheFileAndKeepsTheOldOne) {
 
 TEST_F(Profile, FailedRewriteLeavesTheOldFileIntact) {
     put("[KV]\r\nspeed=25\r\n");
-    // A folder squatting on the temporary file's name (see writeFileAtomic) makes the rewrite fail
-    // after the old file was read.
-    const fs::path squatter = folder / (".sys.ini.tmp" + std::to_string(::getpid()));
-    fs::create_directory(squatter);
-    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "26"), FileError);
+    {
+        // A full disk: the rewrite fails after the old file was read.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = old;
+        limited.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        EXPECT_THROW(writeProfileString(ini, "KV", "speed", "26"), FileError);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
     EXPECT_EQ(contents(), "[KV]\r\nspeed=25\r\n");
-    fs::remove(squatter);
+    EXPECT_EQ(filesInFolder(), 1);
     writeProfileString(ini, "KV", "speed", "26");
     EXPECT_EQ(get("speed"), "26");
 }
