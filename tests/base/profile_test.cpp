@@ -155,6 +155,69 @@ TEST_F(Profile, CzechValuesRoundTripThroughTheFile) {
     EXPECT_EQ(get("smile"), "?!");
 }
 
+TEST_F(Profile, ByteOrderMarkAndEveryLineEndingAreRead) {
+    // As an editor saves it in UTF-8: the mark is kept, the values stay UTF-8.
+    put("\xEF\xBB\xBF[KV]\r\nfirstrun=no\r\nNastaveni4=ud\xC4\x9Bl\xC3\xA1n\r\n");
+    EXPECT_EQ(get("firstrun"), "no");
+    EXPECT_EQ(get("Nastaveni4"), "udělán");
+    writeProfileStrings(ini, "KV", {{"firstrun", "no"}, {"speed", "30"}});
+    EXPECT_EQ(contents(),
+              "\xEF\xBB\xBF[KV]\r\nfirstrun=no\r\nNastaveni4=ud\xC4\x9Bl\xC3\xA1n\r\nspeed=30\r\n");
+
+    // Old Mac line ends: one section, no second one of defaults.
+    put("[KV]\rfirstrun=no\rspeed=40\r");
+    EXPECT_EQ(get("speed"), "40");
+    writeProfileString(ini, "KV", "Nastaveni8", "False");
+    EXPECT_EQ(contents(), "[KV]\rfirstrun=no\rspeed=40\rNastaveni8=False\r");
+}
+
+TEST_F(Profile, Utf16IsRefusedAndLeftAlone) {
+    const std::string utf16("\xFF\xFE[\0K\0V\0]\0\r\0\n\0s\0p\0e\0e\0d\0=\0\x34\0\x30\0", 28);
+    put(utf16);
+    EXPECT_EQ(get("speed", "25"), "25");
+    try {
+        writeProfileString(ini, "KV", "speed", "30");
+        ADD_FAILURE() << "a UTF-16 file was rewritten";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("UTF-16"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(contents(), utf16);
+    put(utf16.substr(2));  // without its mark
+    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "30"), FileError);
+    EXPECT_EQ(contents(), utf16.substr(2));
+}
+
+TEST_F(Profile, BytesTheCodePageLeavesUndefinedAreSavedBackUnchanged) {
+    const std::string odd = "[KV]\r\nNastaveni2=a\x81\x83\x88\x90\x98z\r\n";
+    put(odd);
+    const std::string value = get("Nastaveni2");
+    writeProfileString(ini, "KV", "Nastaveni2", value);
+    EXPECT_EQ(contents(), odd);
+}
+
+TEST_F(Profile, ALinkOrAReadOnlyFileIsNotRewritten) {
+    const fs::path real = folder / "real.ini";
+    writeFileAtomic(real, "[KV]\r\nspeed=25\r\n");
+    fs::create_symlink(real, ini);
+    EXPECT_EQ(get("speed"), "25");  // read through the link as before
+    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "30"), FileError);
+    EXPECT_TRUE(fs::is_symlink(ini));
+    EXPECT_EQ(readFile(real), "[KV]\r\nspeed=25\r\n");
+
+    fs::remove(ini);
+    put("[KV]\r\nspeed=25\r\n");
+    fs::permissions(ini, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        writeProfileString(ini, "KV", "speed", "30");
+        ADD_FAILURE() << "a read-only file was rewritten";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("read-only"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(contents(), "[KV]\r\nspeed=25\r\n");
+    EXPECT_EQ(fs::status(ini).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
 TEST_F(Profile, FailedWriteNamesTheFileAndKeepsTheOldOne) {
     // Tests run as root, so permissions stop nothing: put a file where the folder should be.
     const fs::path notAFolder = folder / "blocker";
