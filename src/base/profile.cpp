@@ -191,18 +191,9 @@ void setKey(std::vector<Line>& lines, const std::string& section, const std::str
 
 }  // namespace
 
-std::string getProfileString(const fs::path& file, std::string_view section, std::string_view key,
-                             std::string_view defaultValue, int maxChars) {
+std::string profileValue(std::string_view bytes, std::string_view section, std::string_view key,
+                         std::string_view defaultValue, int maxChars) {
     maxChars = std::max(maxChars, 0);
-    std::string bytes;
-    std::error_code ec;
-    if (fs::is_regular_file(file, ec)) {
-        try {
-            bytes = readFile(file);
-        } catch (const FileError&) {
-            bytes.clear();
-        }
-    }
     const ParsedFile parsed = parse(bytes);
     const Encoding encoding = parsed.encoding;
     const std::vector<Line>& lines = parsed.lines;
@@ -220,20 +211,11 @@ std::string getProfileString(const fs::path& file, std::string_view section, std
     return std::string(firstCharacters(defaultValue, maxChars));
 }
 
-void writeProfileString(const fs::path& file, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    writeProfileStrings(file, section, {{std::string(key), std::string(value)}});
-}
-
-void writeProfileStrings(const fs::path& file, std::string_view section,
-                         const std::vector<std::pair<std::string, std::string>>& keyValues) {
-    // Only a plain, writable file is rewritten: a link or a read-only file stays as the player
-    // left it.
-    checkRewritable(file);
-    ParsedFile parsed = parse(existingBytes(file));
-    if (parsed.encoding == Encoding::Utf16)
-        throw FileError(file.string() +
-                        ": stored as UTF-16, which the game does not read; left as it is");
+std::optional<std::string> rewrittenProfile(
+    std::string_view bytes, std::string_view section,
+    const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    ParsedFile parsed = parse(bytes);
+    if (parsed.encoding == Encoding::Utf16) return std::nullopt;
     const Encoding encoding = parsed.encoding;
     std::vector<Line>& lines = parsed.lines;
     std::string ending = "\r\n";
@@ -245,9 +227,41 @@ void writeProfileStrings(const fs::path& file, std::string_view section,
                encoding);
     }
 
-    std::string bytes = encoding == Encoding::Utf8 ? std::string(kUtf8Mark) : std::string();
-    for (const Line& line : lines) bytes += line.text + line.ending;
-    writeFileAtomic(file, bytes);
+    std::string out = encoding == Encoding::Utf8 ? std::string(kUtf8Mark) : std::string();
+    for (const Line& line : lines) out += line.text + line.ending;
+    return out;
+}
+
+std::string getProfileString(const fs::path& file, std::string_view section, std::string_view key,
+                             std::string_view defaultValue, int maxChars) {
+    std::string bytes;
+    std::error_code ec;
+    if (fs::is_regular_file(file, ec)) {
+        try {
+            bytes = readFile(file);
+        } catch (const FileError&) {
+            bytes.clear();
+        }
+    }
+    return profileValue(bytes, section, key, defaultValue, maxChars);
+}
+
+void writeProfileString(const fs::path& file, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    writeProfileStrings(file, section, {{std::string(key), std::string(value)}});
+}
+
+void writeProfileStrings(const fs::path& file, std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    // Only a plain, writable file is rewritten: a link or a read-only file stays as the player
+    // left it.
+    checkRewritable(file);
+    const std::optional<std::string> bytes =
+        rewrittenProfile(existingBytes(file), section, keyValues);
+    if (!bytes)
+        throw FileError(file.string() +
+                        ": stored as UTF-16, which the game does not read; left as it is");
+    writeFileAtomic(file, *bytes);
 }
 
 }  // namespace kv

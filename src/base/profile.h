@@ -17,6 +17,7 @@
 // goes at the end of the file. New lines take the line ending of the file's first line, or "\r\n"
 // for a new file. Line breaks inside a value would split the line, so they are stored as spaces.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,5 +39,12 @@ void writeProfileString(const std::filesystem::path& file, std::string_view sect
 // The same for several keys in one rewrite, applied in the given order.
 void writeProfileStrings(const std::filesystem::path& file, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& keyValues);
+
+// The same on a file's bytes in memory. The rewrite gives nothing for a file in UTF-16.
+std::string profileValue(std::string_view bytes, std::string_view section, std::string_view key,
+                         std::string_view defaultValue, int maxChars = 9);
+std::optional<std::string> rewrittenProfile(
+    std::string_view bytes, std::string_view section,
+    const std::vector<std::pair<std::string, std::string>>& keyValues);
 
 }  // namespace kv
