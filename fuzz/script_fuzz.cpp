@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     f.quiet.str("");
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::string kept;
-    long budget = 20000;  // milliseconds of game time
+    long budget = 3000;  // milliseconds of game time
     for (std::string line; std::getline(input, line);)
         if (allowed(line, budget)) kept += line + "\n";
     std::istringstream script(kept);

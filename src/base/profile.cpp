@@ -55,17 +55,18 @@ std::vector<Line> splitLines(std::string_view bytes) {
 }
 
 // How the file stores its text: the game's code page, or UTF-8 behind a byte-order mark as some
-// editors save it. UTF-16 is not read at all.
-enum class Encoding { CodePage, Utf8, Utf16 };
+// editors save it. UTF-16, or anything holding a zero byte (no text the game writes does), is
+// foreign: not read at all, never rewritten.
+enum class Encoding { CodePage, Utf8, Foreign };
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 Encoding encodingOf(std::string_view bytes) {
     if (bytes.substr(0, 3) == kUtf8Mark) return Encoding::Utf8;
     if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")
-        return Encoding::Utf16;
+        return Encoding::Foreign;
     // Without a mark, UTF-16 shows as a zero byte beside every ASCII letter.
-    if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')) return Encoding::Utf16;
+    if (bytes.find('\0') != std::string_view::npos) return Encoding::Foreign;
     return Encoding::CodePage;
 }
 
@@ -78,7 +79,7 @@ struct ParsedFile {
 ParsedFile parse(std::string_view bytes) {
     ParsedFile file;
     file.encoding = encodingOf(bytes);
-    if (file.encoding == Encoding::Utf16) return file;
+    if (file.encoding == Encoding::Foreign) return file;
     if (file.encoding == Encoding::Utf8) bytes.remove_prefix(kUtf8Mark.size());
     file.lines = splitLines(bytes);
     return file;
@@ -159,8 +160,10 @@ std::string existingBytes(const fs::path& file) {
 
 std::string storedForm(std::string_view utf8, Encoding encoding) {
     std::string bytes = toFile(utf8, encoding);
+    // A zero byte would make the whole file unreadable next time.
     std::replace_if(
-        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; },
+        ' ');
     return bytes;
 }
 
@@ -215,7 +218,7 @@ std::optional<std::string> rewrittenProfile(
     std::string_view bytes, std::string_view section,
     const std::vector<std::pair<std::string, std::string>>& keyValues) {
     ParsedFile parsed = parse(bytes);
-    if (parsed.encoding == Encoding::Utf16) return std::nullopt;
+    if (parsed.encoding == Encoding::Foreign) return std::nullopt;
     const Encoding encoding = parsed.encoding;
     std::vector<Line>& lines = parsed.lines;
     std::string ending = "\r\n";
@@ -260,7 +263,8 @@ void writeProfileStrings(const fs::path& file, std::string_view section,
         rewrittenProfile(existingBytes(file), section, keyValues);
     if (!bytes)
         throw FileError(file.string() +
-                        ": stored as UTF-16, which the game does not read; left as it is");
+                        ": stored as UTF-16 or not as text, which the game does not read; left "
+                        "as it is");
     writeFileAtomic(file, *bytes);
 }
 

@@ -2,8 +2,8 @@
 // Profile (INI) files as the game's settings file uses them: "[section]" lines, "key=value" lines,
 // ';' comments, stored in Windows-1250. Values go in and come out as UTF-8. A file that starts
 // with a UTF-8 byte-order mark is read and rewritten as UTF-8, mark kept; lines may end in
-// "\r\n", "\n" or a lone "\r". A file in UTF-16 is not read (every key gives its default) and
-// never rewritten.
+// "\r\n", "\n" or a lone "\r". A file in UTF-16, or holding a zero byte, is not read (every
+// key gives its default) and never rewritten.
 //
 // Reading: section and key names match without regard to case (the code page's accented letters
 // included); the first matching section counts, and in it the first matching key. The value is
@@ -15,7 +15,8 @@
 // key's line becomes "key=value" with the key spelled as it already is in the file; a new key goes
 // right after the last key line of its section (or right after the section line); a new section
 // goes at the end of the file. New lines take the line ending of the file's first line, or "\r\n"
-// for a new file. Line breaks inside a value would split the line, so they are stored as spaces.
+// for a new file. Line breaks and zero bytes inside a value would split the line or spoil the
+// file, so they are stored as spaces.
 #include <filesystem>
 #include <optional>
 #include <string>
