@@ -143,8 +143,11 @@ TEST_F(Profile, NewSectionGoesAtTheEndInTheFilesLineEndings) {
 }
 
 TEST_F(Profile, LineBreaksInAValueCannotSplitTheFile) {
-    writeProfileStrings(ini, "KV", {{"a", "one\r\ntwo"}, {"b", "x\ny"}});
-    EXPECT_EQ(contents(), "[KV]\r\na=one  two\r\nb=x y\r\n");
+    writeProfileStrings(ini, "KV",
+                        {{"a", "one\r\ntwo"}, {"b", "x\ny"}, {"c", std::string("z\0z", 3)}});
+    // A zero byte would make the file foreign to the next read.
+    EXPECT_EQ(contents(), "[KV]\r\na=one  two\r\nb=x y\r\nc=z z\r\n");
+    EXPECT_EQ(get("b"), "x y");
 }
 
 TEST_F(Profile, CzechValuesRoundTripThroughTheFile) {

@@ -25,8 +25,8 @@ std::vector<std::string> numericFields(const GameState& s) {
 
 // A game in play on level 1, or in the main menu.
 std::unique_ptr<HeadlessGame> gameIn(bool play) {
-    auto game = std::make_unique<HeadlessGame>(test::ProgramFolderSpec{
-        .sysIni = "[KV]\r\nfirstrun=no\r\nNastaveni8=False\r\n"});
+    auto game = std::make_unique<HeadlessGame>(
+        test::ProgramFolderSpec{.sysIni = "[KV]\r\nfirstrun=no\r\nNastaveni8=False\r\n"});
     test::linkRealLevel(game->folder.path(), 1, true);
     game->openMainWindow();
     if (play) {

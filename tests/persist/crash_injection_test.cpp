@@ -35,9 +35,11 @@ TEST(CrashInjection, SettingsSurviveAKillAtAnyMomentOfASave) {
     test::HeadlessGame game({.sysIni = test::PlainSettings});
     const fs::path ini = game.path("/sys.ini");
     // Two versions of the same keys and different lengths, so that half of either shows.
-    const Keys oldKeys = {{"firstrun", "no"}, {"speed", "25"}, {"Nastaveni2", "program"},
-                          {"Nastaveni9", ":-)))"}};
-    const Keys newKeys = {{"firstrun", "no"}, {"speed", "1000"}, {"Nastaveni2", "udělán až"},
+    const Keys oldKeys = {
+        {"firstrun", "no"}, {"speed", "25"}, {"Nastaveni2", "program"}, {"Nastaveni9", ":-)))"}};
+    const Keys newKeys = {{"firstrun", "no"},
+                          {"speed", "1000"},
+                          {"Nastaveni2", "udělán až"},
                           {"Nastaveni9", "-1500"}};
     fs::remove(ini);
     writeProfileStrings(ini, "KV", newKeys);
