@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build game clean deps play-deps sanitize bench
+.PHONY: run test build game clean deps play-deps sanitize bench fuzz fuzz-ci valgrind
 
 deps:
 	@scripts/install-deps
@@ -38,8 +38,20 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# Every parser's libFuzzer target (clang), FUZZ_SECONDS each (default 60); fuzz-ci briefly.
+fuzz:
+	FUZZ_SECONDS=$${FUZZ_SECONDS:-60} JOBS=$(JOBS) BUILD=$(BUILD) scripts/fuzz
+
+fuzz-ci:
+	FUZZ_SECONDS=6 JOBS=$(JOBS) BUILD=$(BUILD) scripts/fuzz
+
+# A headless game under Valgrind's memory checker.
+valgrind: build
+	KVORLIN_VALGRIND=1 scripts/install-deps
+	scripts/valgrind $(BUILD)
+
 bench: build
 	$(BUILD)/bench/pacing
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan build-fuzz

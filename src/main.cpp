@@ -1,6 +1,5 @@
 // Kvorlin: picks a host from the command line and runs the game.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -27,12 +26,7 @@ int runHeadless(const std::filesystem::path& folder, const std::string& scriptFi
     app.start();
     kv::ScriptDriver driver(app, host, std::cout, std::cerr);
     if (scriptFile.empty() || scriptFile == "-") return driver.run(std::cin);
-    std::ifstream script(scriptFile);
-    if (!script) {
-        std::cerr << "kvorlin: " << scriptFile << ": cannot open the script" << std::endl;
-        return 2;
-    }
-    return driver.run(script);
+    return driver.runFile(scriptFile);
 }
 
 int runWindowed(const std::filesystem::path& folder) {

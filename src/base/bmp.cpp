@@ -52,6 +52,29 @@ std::string header(const Surface& picture, int bitsPerPixel, std::size_t dataSiz
     return b;
 }
 
+// One colour channel of a pixel under a mask of contiguous bits, scaled to 0 .. 255.
+struct Channel {
+    int shift = 0;
+    int bits = 0;
+    bool fromMask(std::uint32_t mask) {
+        if (mask == 0) return false;
+        while (!(mask & 1)) {
+            mask >>= 1;
+            ++shift;
+        }
+        while (mask & 1) {
+            mask >>= 1;
+            ++bits;
+        }
+        return mask == 0;  // a gap in the mask is no colour channel
+    }
+    int of(std::uint32_t pixel) const {
+        const std::uint32_t v = (pixel >> shift) & ((std::uint64_t{1} << bits) - 1);
+        if (bits >= 8) return static_cast<int>(v >> (bits - 8));
+        return static_cast<int>(v * 255 / ((1u << bits) - 1));
+    }
+};
+
 }  // namespace
 
 Surface decodeBmp(const std::string& b, const std::string& name) {
@@ -74,13 +97,28 @@ Surface decodeBmp(const std::string& b, const std::string& name) {
     if (bpp != 24 && bpp != 32 && bpp != 8) throw fail(std::to_string(bpp) + " bits per pixel");
     const std::size_t stride = (static_cast<std::size_t>(width) * bpp / 8 + 3) / 4 * 4;
     if (offset > b.size() || b.size() - offset < stride * height) throw fail("truncated");
+    // The palette or the colour masks follow the info header, before the pixels.
+    const std::size_t afterHeader = std::size_t{14} + headerSize;
+    if (afterHeader > offset) throw fail("header runs into the pixels");
+
+    // Colour masks: right after a plain info header, inside the longer ones; either way at 54.
+    Channel red, green, blue;
+    if (compression == 3) {
+        if (offset < 66) throw fail("truncated masks");
+        if (!red.fromMask(le32(b, 54)) || !green.fromMask(le32(b, 58)) ||
+            !blue.fromMask(le32(b, 62)))
+            throw fail("colour masks");
+    } else if (bpp == 32) {
+        red.shift = 16, green.shift = 8, blue.shift = 0;
+        red.bits = green.bits = blue.bits = 8;
+    }
 
     Colour palette[256] = {};
     if (bpp == 8) {
         std::uint32_t colours = le32(b, 46);
         if (colours == 0 || colours > 256) colours = 256;
-        const std::size_t at = 14 + headerSize;
-        if (at + colours * 4 > offset) throw fail("truncated palette");
+        const std::size_t at = afterHeader;
+        if (at + std::size_t{colours} * 4 > offset) throw fail("truncated palette");
         for (std::uint32_t i = 0; i < colours; ++i)
             palette[i] = rgb(static_cast<std::uint8_t>(b[at + 4 * i + 2]),
                              static_cast<std::uint8_t>(b[at + 4 * i + 1]),
@@ -94,6 +132,11 @@ Surface decodeBmp(const std::string& b, const std::string& name) {
         for (int x = 0; x < width; ++x) {
             if (bpp == 8) {
                 dst[x] = palette[src[x]];
+            } else if (bpp == 32) {
+                const std::uint8_t* p = src + static_cast<std::size_t>(x) * 4;
+                const std::uint32_t v =
+                    p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+                dst[x] = rgb(red.of(v), green.of(v), blue.of(v));
             } else {
                 const std::uint8_t* p = src + static_cast<std::size_t>(x) * (bpp / 8);
                 dst[x] = rgb(p[2], p[1], p[0]);

@@ -35,21 +35,62 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::vector<Line> splitLines(const std::string& bytes) {
+// Lines end in "\r\n", "\n" or a lone "\r", whatever editor wrote the file.
+std::vector<Line> splitLines(std::string_view bytes) {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const auto newline = bytes.find('\n', start);
-        if (newline == std::string::npos) {
-            lines.push_back({bytes.substr(start), ""});
+        const auto end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back({std::string(bytes.substr(start)), ""});
             break;
         }
-        const bool crlf = newline > start && bytes[newline - 1] == '\r';
-        const auto textEnd = crlf ? newline - 1 : newline;
-        lines.push_back({bytes.substr(start, textEnd - start), crlf ? "\r\n" : "\n"});
-        start = newline + 1;
+        const bool crlf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        const std::size_t endingSize = crlf ? 2 : 1;
+        lines.push_back({std::string(bytes.substr(start, end - start)),
+                         std::string(bytes.substr(end, endingSize))});
+        start = end + endingSize;
     }
     return lines;
+}
+
+// How the file stores its text: the game's code page, or UTF-8 behind a byte-order mark as some
+// editors save it. UTF-16, or anything holding a zero byte (no text the game writes does), is
+// foreign: not read at all, never rewritten.
+enum class Encoding { CodePage, Utf8, Foreign };
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+Encoding encodingOf(std::string_view bytes) {
+    if (bytes.substr(0, 3) == kUtf8Mark) return Encoding::Utf8;
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")
+        return Encoding::Foreign;
+    // Without a mark, UTF-16 shows as a zero byte beside every ASCII letter.
+    if (bytes.find('\0') != std::string_view::npos) return Encoding::Foreign;
+    return Encoding::CodePage;
+}
+
+// The file's lines without the mark, and what the file is in.
+struct ParsedFile {
+    Encoding encoding = Encoding::CodePage;
+    std::vector<Line> lines;
+};
+
+ParsedFile parse(std::string_view bytes) {
+    ParsedFile file;
+    file.encoding = encodingOf(bytes);
+    if (file.encoding == Encoding::Foreign) return file;
+    if (file.encoding == Encoding::Utf8) bytes.remove_prefix(kUtf8Mark.size());
+    file.lines = splitLines(bytes);
+    return file;
+}
+
+// Text as the file holds it, and back.
+std::string toFile(std::string_view utf8, Encoding encoding) {
+    return encoding == Encoding::Utf8 ? validUtf8(utf8) : utf8ToCp1250(utf8);
+}
+std::string fromFile(std::string_view bytes, Encoding encoding) {
+    return encoding == Encoding::Utf8 ? validUtf8(bytes) : cp1250ToUtf8(bytes);
 }
 
 LineMeaning classify(std::string_view text) {
@@ -66,12 +107,17 @@ LineMeaning classify(std::string_view text) {
     return {LineKind::Key, trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
 }
 
-// Names are compared in the file's code page.
-bool sameName(std::string_view a, std::string_view b) {
+// Names are compared in the game's code page.
+bool sameCodePageName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return cp1250ToLower(static_cast<unsigned char>(x)) ==
                cp1250ToLower(static_cast<unsigned char>(y));
     });
+}
+
+bool sameName(std::string_view a, std::string_view b, Encoding encoding) {
+    if (encoding == Encoding::CodePage) return sameCodePageName(a, b);
+    return sameCodePageName(utf8ToCp1250(a), utf8ToCp1250(b));
 }
 
 std::string_view unquote(std::string_view value) {
@@ -93,10 +139,12 @@ std::string_view firstCharacters(std::string_view utf8, int maxChars) {
 }
 
 // The section's line index, or lines.size() when it is not there.
-std::size_t findSection(const std::vector<Line>& lines, std::string_view section) {
+std::size_t findSection(const std::vector<Line>& lines, std::string_view section,
+                        Encoding encoding) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const LineMeaning meaning = classify(lines[i].text);
-        if (meaning.kind == LineKind::Section && sameName(meaning.name, section)) return i;
+        if (meaning.kind == LineKind::Section && sameName(meaning.name, section, encoding))
+            return i;
     }
     return lines.size();
 }
@@ -110,16 +158,18 @@ std::string existingBytes(const fs::path& file) {
     return readFile(file);
 }
 
-std::string storedForm(std::string_view utf8) {
-    std::string bytes = utf8ToCp1250(utf8);
+std::string storedForm(std::string_view utf8, Encoding encoding) {
+    std::string bytes = toFile(utf8, encoding);
+    // A zero byte would make the whole file unreadable next time.
     std::replace_if(
-        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; },
+        ' ');
     return bytes;
 }
 
 void setKey(std::vector<Line>& lines, const std::string& section, const std::string& key,
-            const std::string& value, const std::string& ending) {
-    const std::size_t header = findSection(lines, section);
+            const std::string& value, const std::string& ending, Encoding encoding) {
+    const std::size_t header = findSection(lines, section, encoding);
     if (header == lines.size()) {
         if (!lines.empty() && lines.back().ending.empty()) lines.back().ending = ending;
         lines.push_back({"[" + section + "]", ending});
@@ -131,7 +181,7 @@ void setKey(std::vector<Line>& lines, const std::string& section, const std::str
         const LineMeaning meaning = classify(lines[i].text);
         if (meaning.kind == LineKind::Section) break;
         if (meaning.kind != LineKind::Key) continue;
-        if (sameName(meaning.name, key)) {
+        if (sameName(meaning.name, key, encoding)) {
             lines[i].text = std::string(meaning.name) + "=" + value;
             return;
         }
@@ -144,9 +194,49 @@ void setKey(std::vector<Line>& lines, const std::string& section, const std::str
 
 }  // namespace
 
+std::string profileValue(std::string_view bytes, std::string_view section, std::string_view key,
+                         std::string_view defaultValue, int maxChars) {
+    maxChars = std::max(maxChars, 0);
+    const ParsedFile parsed = parse(bytes);
+    const Encoding encoding = parsed.encoding;
+    const std::vector<Line>& lines = parsed.lines;
+    const std::string wantedSection = toFile(section, encoding);
+    const std::string wantedKey = toFile(key, encoding);
+    for (std::size_t i = findSection(lines, wantedSection, encoding) + 1; i < lines.size(); ++i) {
+        const LineMeaning meaning = classify(lines[i].text);
+        if (meaning.kind == LineKind::Section) break;
+        if (meaning.kind != LineKind::Key || !sameName(meaning.name, wantedKey, encoding)) continue;
+        const std::string value = fromFile(unquote(meaning.value), encoding);
+        return std::string(firstCharacters(value, maxChars));
+    }
+    const auto lastKept = defaultValue.find_last_not_of(' ');
+    defaultValue = defaultValue.substr(0, lastKept == std::string_view::npos ? 0 : lastKept + 1);
+    return std::string(firstCharacters(defaultValue, maxChars));
+}
+
+std::optional<std::string> rewrittenProfile(
+    std::string_view bytes, std::string_view section,
+    const std::vector<std::pair<std::string, std::string>>& keyValues) {
+    ParsedFile parsed = parse(bytes);
+    if (parsed.encoding == Encoding::Foreign) return std::nullopt;
+    const Encoding encoding = parsed.encoding;
+    std::vector<Line>& lines = parsed.lines;
+    std::string ending = "\r\n";
+    if (!lines.empty() && !lines.front().ending.empty()) ending = lines.front().ending;
+
+    const std::string storedSection = storedForm(section, encoding);
+    for (const auto& [key, value] : keyValues) {
+        setKey(lines, storedSection, storedForm(key, encoding), storedForm(value, encoding), ending,
+               encoding);
+    }
+
+    std::string out = encoding == Encoding::Utf8 ? std::string(kUtf8Mark) : std::string();
+    for (const Line& line : lines) out += line.text + line.ending;
+    return out;
+}
+
 std::string getProfileString(const fs::path& file, std::string_view section, std::string_view key,
                              std::string_view defaultValue, int maxChars) {
-    maxChars = std::max(maxChars, 0);
     std::string bytes;
     std::error_code ec;
     if (fs::is_regular_file(file, ec)) {
@@ -156,19 +246,7 @@ std::string getProfileString(const fs::path& file, std::string_view section, std
             bytes.clear();
         }
     }
-    const std::string wantedSection = utf8ToCp1250(section);
-    const std::string wantedKey = utf8ToCp1250(key);
-    const std::vector<Line> lines = splitLines(bytes);
-    for (std::size_t i = findSection(lines, wantedSection) + 1; i < lines.size(); ++i) {
-        const LineMeaning meaning = classify(lines[i].text);
-        if (meaning.kind == LineKind::Section) break;
-        if (meaning.kind != LineKind::Key || !sameName(meaning.name, wantedKey)) continue;
-        const std::string_view value = unquote(meaning.value);
-        return cp1250ToUtf8(value.substr(0, static_cast<std::size_t>(maxChars)));
-    }
-    const auto lastKept = defaultValue.find_last_not_of(' ');
-    defaultValue = defaultValue.substr(0, lastKept == std::string_view::npos ? 0 : lastKept + 1);
-    return std::string(firstCharacters(defaultValue, maxChars));
+    return profileValue(bytes, section, key, defaultValue, maxChars);
 }
 
 void writeProfileString(const fs::path& file, std::string_view section, std::string_view key,
@@ -178,18 +256,16 @@ void writeProfileString(const fs::path& file, std::string_view section, std::str
 
 void writeProfileStrings(const fs::path& file, std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& keyValues) {
-    std::vector<Line> lines = splitLines(existingBytes(file));
-    std::string ending = "\r\n";
-    if (!lines.empty() && !lines.front().ending.empty()) ending = lines.front().ending;
-
-    const std::string storedSection = storedForm(section);
-    for (const auto& [key, value] : keyValues) {
-        setKey(lines, storedSection, storedForm(key), storedForm(value), ending);
-    }
-
-    std::string bytes;
-    for (const Line& line : lines) bytes += line.text + line.ending;
-    writeFileAtomic(file, bytes);
+    // Only a plain, writable file is rewritten: a link or a read-only file stays as the player
+    // left it.
+    checkRewritable(file);
+    const std::optional<std::string> bytes =
+        rewrittenProfile(existingBytes(file), section, keyValues);
+    if (!bytes)
+        throw FileError(file.string() +
+                        ": stored as UTF-16 or not as text, which the game does not read; left "
+                        "as it is");
+    writeFileAtomic(file, *bytes);
 }
 
 }  // namespace kv

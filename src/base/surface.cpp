@@ -1,6 +1,7 @@
 #include "base/surface.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace kv {
 
@@ -19,12 +20,19 @@ void Surface::fill(Colour c) {
 }
 
 void Surface::fillRect(int x, int y, int w, int h, Colour c) {
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = std::min(x + w, width_), y1 = std::min(y + h, height_);
-    for (int yy = y0; yy < y1; ++yy) std::fill(row(yy) + x0, row(yy) + x1, c);
+    // Wide arithmetic: a rectangle far outside must not wrap around into the picture.
+    using Wide = std::int64_t;
+    const Wide x0 = std::max<Wide>(x, 0), y0 = std::max<Wide>(y, 0);
+    const Wide x1 = std::min<Wide>(Wide{x} + w, width_), y1 = std::min<Wide>(Wide{y} + h, height_);
+    for (Wide yy = y0; yy < y1; ++yy)
+        std::fill(row(static_cast<int>(yy)) + x0, row(static_cast<int>(yy)) + x1, c);
 }
 
-void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
+void blit(Surface& dst, int dstX, int dstY, int width, int height, const Surface& src, int srcX,
+          int srcY, Rop rop) {
+    // Clipped in wide arithmetic, so that no position or size can wrap around.
+    using Wide = std::int64_t;
+    Wide dx = dstX, dy = dstY, w = width, h = height, sx = srcX, sy = srcY;
     // Clip the source rectangle to the source, moving the destination along with it.
     if (sx < 0) {
         w += sx;
@@ -49,18 +57,18 @@ void blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx
     w = std::min({w, src.width() - sx, dst.width() - dx});
     h = std::min({h, src.height() - sy, dst.height() - dy});
     if (w <= 0 || h <= 0) return;
-    for (int y = 0; y < h; ++y) {
-        const Colour* s = src.row(sy + y) + sx;
-        Colour* d = dst.row(dy + y) + dx;
+    for (Wide y = 0; y < h; ++y) {
+        const Colour* s = src.row(static_cast<int>(sy + y)) + sx;
+        Colour* d = dst.row(static_cast<int>(dy + y)) + dx;
         switch (rop) {
             case Rop::Copy:
                 std::copy(s, s + w, d);
                 break;
             case Rop::And:
-                for (int x = 0; x < w; ++x) d[x] &= s[x];
+                for (Wide x = 0; x < w; ++x) d[x] &= s[x];
                 break;
             case Rop::Paint:
-                for (int x = 0; x < w; ++x) d[x] |= s[x];
+                for (Wide x = 0; x < w; ++x) d[x] |= s[x];
                 break;
         }
     }

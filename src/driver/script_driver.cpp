@@ -10,6 +10,7 @@
 
 #include "base/bmp.h"
 #include "base/errors.h"
+#include "base/files.h"
 #include "base/numbers.h"
 #include "driver/state_fields.h"
 #include "persist/first_run_window.h"
@@ -243,11 +244,16 @@ struct Line {
     }
 };
 
-int number(const std::string& text) {
+// A count from 0 to most; bigger ones would keep the run going for days.
+int number(const std::string& text, int most) {
     auto n = parseWholeNumber(text);
     if (!n || *n < 0) throw BadLine{"expected a number, got \"" + text + "\""};
+    if (*n > most) throw BadLine{text + " is more than " + std::to_string(most)};
     return *n;
 }
+
+constexpr int kMostWait = 3600000;    // an hour of game time
+constexpr int kMostFrames = 1000000;  // about seven hours at the usual speed
 
 }  // namespace
 
@@ -281,12 +287,13 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
     } commands[] = {
         {"wait",
          [](ScriptDriver& d, const Line& l, int) {
-             d.wait(number(l.word(1)));
+             d.wait(number(l.word(1), kMostWait));
              return -1;
          }},
         {"frames",
          [](ScriptDriver& d, const Line& l, int) {
-             if (!d.frames(number(l.word(1)))) throw BadLine{"no frame loop is running"};
+             if (!d.frames(number(l.word(1), kMostFrames)))
+                 throw BadLine{"no frame loop is running"};
              return -1;
          }},
         {"key",
@@ -355,7 +362,12 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
          [](ScriptDriver& d, const Line& l, int) {
              const std::string file = l.restAfter(1);
              if (file.empty()) throw BadLine{"screenshot needs a file name"};
-             saveBmp(d.app_.windows.snapshot(), file);
+             // The script's own output: a failed write is the script's error, not the game's.
+             try {
+                 saveBmp(d.app_.windows.snapshot(), file);
+             } catch (const FileError& e) {
+                 throw BadLine{std::string("cannot save the screenshot: ") + e.what()};
+             }
              return -1;
          }},
         {"dump",
@@ -384,11 +396,24 @@ int ScriptDriver::execute(const std::string& rawLine, int lineNumber) {
 int ScriptDriver::run(std::istream& script) {
     std::string line;
     int number = 0;
-    while (std::getline(script, line)) {
+    // The run ends with the program: nothing is run against a game that is over, and its exit
+    // code (1 after a fatal error) is the run's.
+    while (!app_.ended() && std::getline(script, line)) {
         const int rc = execute(line, ++number);
         if (rc >= 0) return rc;
     }
-    return 0;
+    return app_.ended() ? app_.exitCode() : 0;
+}
+
+int ScriptDriver::runFile(const std::string& file) {
+    std::istringstream script;
+    try {
+        script.str(readFile(file));
+    } catch (const FileError& e) {
+        err_ << "kvorlin: cannot read the script " << e.what() << std::endl;
+        return 2;
+    }
+    return run(script);
 }
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 #pragma once
 // The headless script driver: one command a line, run against the application on the virtual
-// clock. Exit codes: 0 all went well, 1 an expectation failed, 2 a bad script line.
+// clock. Exit codes: 0 all went well, 1 an expectation failed, 2 a bad script line or a script
+// that cannot be read. When the program ends, the run ends at once with its exit code.
 #include <iosfwd>
 #include <string>
 #include <utility>
@@ -19,6 +20,8 @@ class ScriptDriver {
     ScriptDriver(App& app, HeadlessHost& host, std::ostream& out, std::ostream& err);
 
     int run(std::istream& script);
+    // The script in a file; one that cannot be read (missing, a folder) is exit 2.
+    int runFile(const std::string& file);
     // Runs one line; returns the exit code to stop with, or -1 to go on.
     int execute(const std::string& line, int lineNumber);
 

@@ -28,6 +28,10 @@ std::string show(const FramePeriod& v) {
     return v.toText();
 }
 
+// The game adds and multiplies its fields freely; far beyond any value it uses itself, that
+// would overflow, so a script may not set them there.
+constexpr std::int64_t kMostField = 100000000;
+
 template <class T>
 bool parseNumber(const std::string& s, T& out) {
     if (s.empty()) {
@@ -37,6 +41,7 @@ bool parseNumber(const std::string& s, T& out) {
     T v{};
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || end != s.data() + s.size()) return false;
+    if (v > kMostField || v < -kMostField) return false;
     out = v;
     return true;
 }

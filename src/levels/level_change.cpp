@@ -17,7 +17,7 @@ void CompleteLevel(App& app) {
     DeleteLevelCopies(app);
     CopyLevelPictures(app, n, true);
     f.loadd->release();
-    f.loadd->picture = std::make_shared<const Surface>(loadBmp(LevelFile(app, "e", n, ".bmp")));
+    f.loadd->picture = std::make_shared<const Surface>(LoadLevelPicture(app, "e", n));
     f.loading->visible = true;
     f.Label6->caption = "level : " + std::to_string(n);
     f.Timer3->setEnabled(true);

@@ -39,9 +39,8 @@ void SetupLevel(App& app) {
 
     f.picBack->release();
     f.mask->release();
-    f.picBack->picture =
-        std::make_shared<const Surface>(loadBmp(LevelFile(app, "episode", n, ".bmp")));
-    f.mask->picture = std::make_shared<const Surface>(loadBmp(LevelFile(app, "mask", n, ".bmp")));
+    f.picBack->picture = std::make_shared<const Surface>(LoadLevelPicture(app, "episode", n));
+    f.mask->picture = std::make_shared<const Surface>(LoadLevelPicture(app, "mask", n));
 
     if (n >= 1 && n <= kLevelCount) applyObjectTable(s, kLevelObjects[n - 1]);
 

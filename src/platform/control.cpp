@@ -1,6 +1,7 @@
 #include "platform/control.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/host.h"
 
@@ -15,15 +16,23 @@ void blitClipped(Surface& dst, const Rect& clip, int dx, int dy, int w, int h, c
     blit(dst, r.x, r.y, r.w, r.h, src, sx + (r.x - dx), sy + (r.y - dy), Rop::Copy);
 }
 
+// Text is laid out in its whole box but drawn into at most this much of it.
+constexpr int kMaxCoverage = 4096;
+
+// Past this far, positions and sizes are not drawn at all: their sums would not fit an int.
+constexpr int kFar = 1 << 29;
+
 // Blends the cached coverage of a text in its fore colour over the box, through the clip.
 void paintText(Surface& dst, const Rect& box, const Rect& clip, const std::string& s, bool wrap,
                bool opaque, Colour back, const TextStyle& style, const TextRenderer& text,
                TextCache& cache) {
-    const Rect visible = box.intersect(clip);
+    Rect visible = box.intersect(clip);
     if (visible.empty()) return;
     if (opaque) dst.fillRect(visible.x, visible.y, visible.w, visible.h, back);
     if (s.empty()) return;
     const Surface& cov = cache.get(s, box.w, box.h, wrap, style, text);
+    visible = visible.intersect({box.x, box.y, cov.width(), cov.height()});
+    if (visible.empty()) return;
     const int fr = redOf(style.fore), fg = greenOf(style.fore), fb = blueOf(style.fore);
     for (int y = visible.y; y < visible.y + visible.h; ++y) {
         const Colour* a = cov.row(y - box.y) + (visible.x - box.x);
@@ -66,7 +75,7 @@ const Surface& TextCache::get(const std::string& s, int w, int h, bool wordWrap,
         size = style.size;
         bold = style.bold;
         align = style.align;
-        coverage = Surface(w, h, 0);
+        coverage = Surface(std::min(w, kMaxCoverage), std::min(h, kMaxCoverage), 0);
         TextStyle white = style;
         white.fore = rgb(255, 255, 255);
         renderer.draw(coverage, 0, 0, w, h, s, wordWrap, white);
@@ -75,9 +84,14 @@ const Surface& TextCache::get(const std::string& s, int w, int h, bool wordWrap,
 }
 
 Rect Rect::intersect(const Rect& o) const {
-    const int x0 = std::max(x, o.x), y0 = std::max(y, o.y);
-    const int x1 = std::min(x + w, o.x + o.w), y1 = std::min(y + h, o.y + o.h);
-    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+    using Wide = std::int64_t;
+    const Wide x0 = std::max(x, o.x), y0 = std::max(y, o.y);
+    const Wide x1 = std::min(Wide{x} + w, Wide{o.x} + o.w);
+    const Wide y1 = std::min(Wide{y} + h, Wide{o.y} + o.h);
+    // Both edges of a non-empty result lie inside both rectangles, so they fit an int.
+    if (x1 <= x0 || y1 <= y0) return {x, y, 0, 0};
+    return {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),
+            static_cast<int>(y1 - y0)};
 }
 
 void Control::bringToFront() {
@@ -93,8 +107,10 @@ void Control::bringToFront() {
 
 void Control::paint(Surface& dst, int ox, int oy, const Rect& clip,
                     const TextRenderer& text) const {
-    if (!visible || width <= 0 || height <= 0) return;
-    const Rect box{ox + left, oy + top, width, height};
+    if (!visible || width <= 0 || height <= 0 || width > kFar || height > kFar) return;
+    const std::int64_t x = std::int64_t{ox} + left, y = std::int64_t{oy} + top;
+    if (x < -kFar || x > kFar || y < -kFar || y > kFar) return;
+    const Rect box{static_cast<int>(x), static_cast<int>(y), width, height};
     const Rect inner = box.intersect(clip);
     if (inner.empty()) return;
     paintSelf(dst, box, inner, text);
@@ -138,6 +154,11 @@ bool Control::setProperty(const std::string& prop, const std::string& value) {
     }
     long long n = 0;
     if (!value.empty() && !parseInt(value, n)) return false;
+    // A control may stand anywhere an int reaches, but no bigger than MaxSize each way.
+    const bool isSize = prop == "Width" || prop == "Height";
+    if (n < (isSize ? 0 : std::numeric_limits<int>::min()) ||
+        n > (isSize ? MaxSize : std::numeric_limits<int>::max()))
+        return false;
     const int v = static_cast<int>(n);
     if (prop == "Left")
         left = v;

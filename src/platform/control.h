@@ -1,6 +1,7 @@
 #pragma once
 // Child controls of a window: picture boxes, labels and text boxes. Each can be moved, resized,
 // shown and hidden; children are clipped to their parent and later children lie on top.
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -13,10 +14,13 @@
 
 namespace kv {
 
+// Edges are worked out in wide arithmetic: a control may stand anywhere an int reaches.
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     Rect intersect(const Rect& o) const;
-    bool contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+    bool contains(int px, int py) const {
+        return px >= x && py >= y && px < std::int64_t{x} + w && py < std::int64_t{y} + h;
+    }
     bool empty() const { return w <= 0 || h <= 0; }
 };
 
@@ -31,6 +35,9 @@ class Control {
     int index() const { return index_; }  // element of a control array, -1 for a plain control
     Control* parent() const { return parent_; }
     const std::vector<std::unique_ptr<Control>>& children() const { return children_; }
+
+    // The largest width or height the script driver may set.
+    static constexpr int MaxSize = 4096;
 
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = true;

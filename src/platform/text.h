@@ -20,12 +20,15 @@ struct TextStyle {
 // Owns the font library and the fonts it has opened; one per application.
 class TextRenderer {
   public:
-    // Finds DejaVu Sans (or any sans-serif font with Czech letters) through fontconfig.
-    // Throws FileError when no usable font is installed.
+    // Finds DejaVu Sans (or any sans-serif font with Czech letters) through fontconfig. When no
+    // usable font is installed it says so in problem() and draws nothing; it never throws.
     TextRenderer();
     ~TextRenderer();
     TextRenderer(const TextRenderer&) = delete;
     TextRenderer& operator=(const TextRenderer&) = delete;
+
+    // Why there is no font to draw with, naming what to install; empty when there is one.
+    const std::string& problem() const { return problem_; }
 
     // Distance from one line's top to the next one's.
     int lineHeight(const TextStyle& style) const;
@@ -47,7 +50,8 @@ class TextRenderer {
 
   private:
     struct Impl;
-    std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Impl> impl_;  // null without a usable font
+    std::string problem_;
 };
 
 }  // namespace kv

@@ -134,6 +134,7 @@ bool WindowSystem::step(Millis limit) {
         const Millis due = std::max(loop_.due(), lastPassAt_ + 1);
         if (due > limit) return false;
         host_.clock().waitUntil(due);
+        if (stopped_) return false;  // closed while waiting: the real clock hands on input
         runFramePass();
         return true;
     }

@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "base/files.h"
+#include "levels/level_files.h"
 #include "persist/first_run_window.h"
 #include "persist/score_window.h"
 #include "persist/settings_holder.h"
@@ -40,6 +41,12 @@ App::App(Host& h, Paths p)
 App::~App() = default;
 
 void App::start() {
+    // Our own temporaries that a crash in the middle of a save left behind.
+    RemoveStaleTemporaries(paths);
+    if (!text.problem().empty()) {
+        fail(text.problem());
+        return;
+    }
     try {
         ini.load();
     } catch (const FileError& e) {
@@ -69,13 +76,7 @@ void App::endProgram(int code) {
 }
 
 void App::cleanExit() {
-    for (const char* pattern : {"/grafix/*.bmp", "/music/*.mid"}) {
-        try {
-            deleteMatching(paths.data(pattern));
-        } catch (const FileError& e) {
-            warn(e.what());
-        }
-    }
+    DeleteWorkingCopies(*this);
     windows.unload(Form1);
     ini.unload();
     endProgram(0);

@@ -172,12 +172,13 @@ void MainWindow::onLoad() {
     s.lives = 3;
 
     const std::string period = app_.windows.loaded(app_.checkpoint).Label1->caption;
-    if (parseWholeNumber(period)) {
+    if (const auto ms = parseWholeNumber(period); ms && *ms >= 1 && *ms <= 1000) {
         s.framePeriod = FramePeriod::fromText(period);
     } else {
-        // Not a number would stop the game at every start; play at the default speed instead.
+        // Not a number would stop the game at every start, and a period of hours would freeze
+        // it; play at the default speed instead.
         app_.warn(app_.paths.data("\\sys.ini").string() + ": speed \"" + period +
-                  "\" is not a whole number; using 25");
+                  "\" is not a whole number from 1 to 1000; using 25");
         s.framePeriod = 25;
     }
 

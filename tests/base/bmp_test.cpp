@@ -104,6 +104,48 @@ TEST(Bmp, ReadsOtherLayouts) {
     EXPECT_EQ(decodeBmp(handMade(picture, 32, true), "d"), picture);
 }
 
+// A 32-bit picture with colour masks after a plain info header: red, green and blue at the
+// given bit positions (8 bits each).
+std::string withMasks(const Surface& s, int redShift, int greenShift, int blueShift) {
+    std::string b = "BM";
+    const std::uint32_t offset = 54 + 12;
+    put32(b, offset + static_cast<std::uint32_t>(4 * s.width() * s.height()));
+    put32(b, 0);
+    put32(b, offset);
+    put32(b, 40);
+    put32(b, static_cast<std::uint32_t>(s.width()));
+    put32(b, static_cast<std::uint32_t>(s.height()));
+    put16(b, 1);
+    put16(b, 32);
+    put32(b, 3);  // colour masks
+    for (int i = 0; i < 5; ++i) put32(b, 0);
+    put32(b, 0xFFu << redShift);
+    put32(b, 0xFFu << greenShift);
+    put32(b, 0xFFu << blueShift);
+    for (int y = s.height() - 1; y >= 0; --y)
+        for (int x = 0; x < s.width(); ++x) {
+            const auto c = static_cast<Colour>(s.pixel(x, y));
+            put32(b, static_cast<std::uint32_t>(redOf(c)) << redShift |
+                         static_cast<std::uint32_t>(greenOf(c)) << greenShift |
+                         static_cast<std::uint32_t>(blueOf(c)) << blueShift);
+        }
+    return b;
+}
+
+TEST(Bmp, ColourMasksAreReadOrRefusedNeverSwapped) {
+    const Surface picture = colourful(3, 2);
+    EXPECT_EQ(decodeBmp(withMasks(picture, 16, 8, 0), "usual"), picture);
+    EXPECT_EQ(decodeBmp(withMasks(picture, 0, 8, 16), "red low"), picture);
+    EXPECT_EQ(decodeBmp(withMasks(picture, 24, 16, 8), "alpha low"), picture);
+    std::string gap = withMasks(picture, 16, 8, 0);
+    gap[54] = '\x0F';  // red 0x00FF000F: bits apart are no channel
+    gap[55] = '\0';
+    EXPECT_THROW(decodeBmp(gap, "gap"), FileError);
+    std::string noMask = withMasks(picture, 16, 8, 0);
+    for (int i = 62; i < 66; ++i) noMask[i] = 0;
+    EXPECT_THROW(decodeBmp(noMask, "no blue"), FileError);
+}
+
 TEST(Bmp, BadFilesThrowFileErrorNamingTheFile) {
     test::TempFolder folder;
     const std::string good = encodeBmp(colourful(5, 5));
@@ -135,6 +177,9 @@ TEST(Bmp, BadFilesThrowFileErrorNamingTheFile) {
     std::string hugeOffset = good;
     hugeOffset[13] = '\x7f';
     expectRejected(hugeOffset, "a picture whose pixels lie past its end");
+    std::string hugeHeader = good;
+    hugeHeader[17] = '\xff';  // 14 + header size wraps in 32 bits
+    expectRejected(hugeHeader, "a header longer than the file");
 
     const auto missing = folder.path() / "missing.lev";
     try {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/errors.h"
 #include "support/app_fixture.h"
@@ -41,37 +44,102 @@ class FileSizeLimit {
     void (*oldHandler_)(int);
 };
 
-TEST(Files, WildcardDeleteTakesOnlyMatchingFiles) {
+// A process id that belonged to a process which has ended.
+pid_t endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(Files, DeleteTakesOnlyOurOwnPlainFile) {
     test::TempFolder folder;
     const fs::path g = folder.path() / "grafix";
     fs::create_directory(g);
-    for (const char* name :
-         {"episode1.bmp", "e1.bmp", "test.bmp", "test.lev", "x.bmp.lev", "BIG.BMP", "bmp"})
-        writeFileAtomic(g / name, "x");
-    fs::create_directory(g / "sub.bmp");  // folders are not files to delete
+    writeFileAtomic(g / "test.bmp", "x");
+    EXPECT_TRUE(deleteOwnFile(g / "test.bmp"));
+    // A file that is not there, or vanished meanwhile, is no error.
+    EXPECT_FALSE(deleteOwnFile(g / "test.bmp"));
+    EXPECT_FALSE(deleteOwnFile(folder.path() / "nowhere" / "1.mid"));
 
-    EXPECT_EQ(deleteMatching(g / "*.bmp"), 3);
-    EXPECT_EQ(namesIn(g),
-              (std::set<std::string>{"test.lev", "x.bmp.lev", "BIG.BMP", "bmp", "sub.bmp"}));
-    // Nothing to match is not an error, nor is a folder that is not there.
-    EXPECT_EQ(deleteMatching(g / "*.bmp"), 0);
-    EXPECT_EQ(deleteMatching(folder.path() / "nowhere" / "*.mid"), 0);
-
-    const fs::path m = folder.path() / "music";
-    fs::create_directory(m);
-    for (const char* name : {"1.mid", "7.mid", "10.mid", "1.mus"}) writeFileAtomic(m / name, "x");
-    EXPECT_EQ(deleteMatching(m / "?.mid"), 2);
-    EXPECT_EQ(namesIn(m), (std::set<std::string>{"10.mid", "1.mus"}));
+    // A link in a copy's place is left alone, and so is what it points at.
+    const fs::path elsewhere = folder.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    writeFileAtomic(elsewhere / "e1.bmp", "the player's own picture");
+    fs::create_symlink(elsewhere / "e1.bmp", g / "e1.bmp");
+    EXPECT_FALSE(deleteOwnFile(g / "e1.bmp"));
+    EXPECT_TRUE(fs::is_symlink(g / "e1.bmp"));
+    // Nothing is deleted through a folder that is a link.
+    fs::create_directory_symlink(elsewhere, folder.path() / "music");
+    EXPECT_FALSE(deleteOwnFile(folder.path() / "music" / "e1.bmp"));
+    EXPECT_EQ(readFile(elsewhere / "e1.bmp"), "the player's own picture");
+    // A folder under a copy's name is not a file to delete.
+    fs::create_directory(g / "episode1.bmp");
+    EXPECT_FALSE(deleteOwnFile(g / "episode1.bmp"));
+    EXPECT_TRUE(fs::is_directory(g / "episode1.bmp"));
 }
 
-TEST(Files, WildcardMatch) {
-    EXPECT_TRUE(wildcardMatch("*.bmp", ".bmp"));
-    EXPECT_TRUE(wildcardMatch("*mask*.lev", "episode3mask.lev"));
-    EXPECT_TRUE(wildcardMatch("a*b*c", "aXbYbZc"));
-    EXPECT_TRUE(wildcardMatch("*", ""));
-    EXPECT_FALSE(wildcardMatch("*.bmp", "a.bmpx"));
-    EXPECT_FALSE(wildcardMatch("?", ""));
-    EXPECT_FALSE(wildcardMatch("*.mid", "1.MID"));
+TEST(Files, WritesReplaceALinkInsteadOfWritingThroughIt) {
+    test::TempFolder folder;
+    const fs::path outside = folder.path() / "outside.txt";
+    writeFileAtomic(outside, "not the game's");
+    const fs::path g = folder.path() / "grafix";
+    fs::create_directory(g);
+    fs::create_symlink(outside, g / "test.bmp");
+    writeFileAtomic(folder.path() / "test.lev", "picture");
+    copyFile(folder.path() / "test.lev", g / "test.bmp");
+    EXPECT_FALSE(fs::is_symlink(g / "test.bmp"));
+    EXPECT_EQ(readFile(g / "test.bmp"), "picture");
+    EXPECT_EQ(readFile(outside), "not the game's");
+
+    // A link planted under the temporary name of old is not written through either.
+    const fs::path file = folder.path() / "sys.ini";
+    fs::create_symlink(outside, folder.path() / (".sys.ini.tmp" + std::to_string(::getpid())));
+    writeFileAtomic(file, "[KV]\r\n");
+    EXPECT_EQ(readFile(outside), "not the game's");
+    EXPECT_EQ(readFile(file), "[KV]\r\n");
+}
+
+TEST(Files, RewriteKeepsTheModeAndRefusesWhatIsNotOursToRewrite) {
+    test::TempFolder folder;
+    const fs::path file = folder.path() / "sys.ini";
+    writeFileAtomic(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    writeFileAtomic(file, "new");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    EXPECT_NO_THROW(checkRewritable(file));
+    EXPECT_NO_THROW(checkRewritable(folder.path() / "not-yet.ini"));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_THROW(checkRewritable(file), FileError);  // read-only, even to root
+    const fs::path link = folder.path() / "linked.ini";
+    fs::create_symlink(file, link);
+    EXPECT_THROW(checkRewritable(link), FileError);
+    EXPECT_THROW(checkRewritable(folder.path()), FileError);
+}
+
+TEST(Files, StaleTemporariesOfOurFilesAreRemovedAndNothingElse) {
+    test::TempFolder folder;
+    const fs::path dir = folder.path();
+    const std::string dead = std::to_string(endedProcess());
+    const std::string self = std::to_string(::getpid());
+    const std::vector<std::string> stale = {".sys.ini.tmp" + dead,
+                                            ".sys.ini.tmp" + dead + "-a1b2c3",
+                                            ".extract.ext.tmp" + self + "-zzzzzz"};
+    // A live process's save in progress, the player's own files, and other programs' names.
+    const std::vector<std::string> kept = {".sys.ini.tmp1-abcdef", ".sys.ini.tmpnotes",
+                                           ".sys.ini.tmp" + dead + "-toolong", ".other.tmp" + dead,
+                                           "sys.ini"};
+    for (const auto& name : stale) writeFileAtomic(dir / name, "half");
+    for (const auto& name : kept) writeFileAtomic(dir / name, "kept");
+    fs::create_symlink(dir / "sys.ini", dir / (".sys.ini.tmp" + dead + "-link00"));
+
+    EXPECT_EQ(removeStaleTemporaries(dir, {"sys.ini", "extract.ext"}), 3);
+    std::set<std::string> expected(kept.begin(), kept.end());
+    expected.insert(".sys.ini.tmp" + dead + "-link00");
+    EXPECT_EQ(namesIn(dir), expected);
+    EXPECT_EQ(removeStaleTemporaries(dir / "nowhere", {"sys.ini"}), 0);
 }
 
 TEST(Files, CopyReplacesTheTargetAndNamesAMissingSource) {

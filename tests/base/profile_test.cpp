@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -141,8 +143,11 @@ TEST_F(Profile, NewSectionGoesAtTheEndInTheFilesLineEndings) {
 }
 
 TEST_F(Profile, LineBreaksInAValueCannotSplitTheFile) {
-    writeProfileStrings(ini, "KV", {{"a", "one\r\ntwo"}, {"b", "x\ny"}});
-    EXPECT_EQ(contents(), "[KV]\r\na=one  two\r\nb=x y\r\n");
+    writeProfileStrings(ini, "KV",
+                        {{"a", "one\r\ntwo"}, {"b", "x\ny"}, {"c", std::string("z\0z", 3)}});
+    // A zero byte would make the file foreign to the next read.
+    EXPECT_EQ(contents(), "[KV]\r\na=one  two\r\nb=x y\r\nc=z z\r\n");
+    EXPECT_EQ(get("b"), "x y");
 }
 
 TEST_F(Profile, CzechValuesRoundTripThroughTheFile) {
@@ -151,6 +156,69 @@ TEST_F(Profile, CzechValuesRoundTripThroughTheFile) {
     EXPECT_EQ(getProfileString(ini, "KV", "letters", "", 100), all);
     writeProfileString(ini, "KV", "smile", "😀!");
     EXPECT_EQ(get("smile"), "?!");
+}
+
+TEST_F(Profile, ByteOrderMarkAndEveryLineEndingAreRead) {
+    // As an editor saves it in UTF-8: the mark is kept, the values stay UTF-8.
+    put("\xEF\xBB\xBF[KV]\r\nfirstrun=no\r\nNastaveni4=ud\xC4\x9Bl\xC3\xA1n\r\n");
+    EXPECT_EQ(get("firstrun"), "no");
+    EXPECT_EQ(get("Nastaveni4"), "udělán");
+    writeProfileStrings(ini, "KV", {{"firstrun", "no"}, {"speed", "30"}});
+    EXPECT_EQ(contents(),
+              "\xEF\xBB\xBF[KV]\r\nfirstrun=no\r\nNastaveni4=ud\xC4\x9Bl\xC3\xA1n\r\nspeed=30\r\n");
+
+    // Old Mac line ends: one section, no second one of defaults.
+    put("[KV]\rfirstrun=no\rspeed=40\r");
+    EXPECT_EQ(get("speed"), "40");
+    writeProfileString(ini, "KV", "Nastaveni8", "False");
+    EXPECT_EQ(contents(), "[KV]\rfirstrun=no\rspeed=40\rNastaveni8=False\r");
+}
+
+TEST_F(Profile, Utf16IsRefusedAndLeftAlone) {
+    const std::string utf16("\xFF\xFE[\0K\0V\0]\0\r\0\n\0s\0p\0e\0e\0d\0=\0\x34\0\x30\0", 28);
+    put(utf16);
+    EXPECT_EQ(get("speed", "25"), "25");
+    try {
+        writeProfileString(ini, "KV", "speed", "30");
+        ADD_FAILURE() << "a UTF-16 file was rewritten";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("UTF-16"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(contents(), utf16);
+    put(utf16.substr(2));  // without its mark
+    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "30"), FileError);
+    EXPECT_EQ(contents(), utf16.substr(2));
+}
+
+TEST_F(Profile, BytesTheCodePageLeavesUndefinedAreSavedBackUnchanged) {
+    const std::string odd = "[KV]\r\nNastaveni2=a\x81\x83\x88\x90\x98z\r\n";
+    put(odd);
+    const std::string value = get("Nastaveni2");
+    writeProfileString(ini, "KV", "Nastaveni2", value);
+    EXPECT_EQ(contents(), odd);
+}
+
+TEST_F(Profile, ALinkOrAReadOnlyFileIsNotRewritten) {
+    const fs::path real = folder / "real.ini";
+    writeFileAtomic(real, "[KV]\r\nspeed=25\r\n");
+    fs::create_symlink(real, ini);
+    EXPECT_EQ(get("speed"), "25");  // read through the link as before
+    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "30"), FileError);
+    EXPECT_TRUE(fs::is_symlink(ini));
+    EXPECT_EQ(readFile(real), "[KV]\r\nspeed=25\r\n");
+
+    fs::remove(ini);
+    put("[KV]\r\nspeed=25\r\n");
+    fs::permissions(ini, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        writeProfileString(ini, "KV", "speed", "30");
+        ADD_FAILURE() << "a read-only file was rewritten";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("read-only"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(contents(), "[KV]\r\nspeed=25\r\n");
+    EXPECT_EQ(fs::status(ini).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
 TEST_F(Profile, FailedWriteNamesTheFileAndKeepsTheOldOne) {
@@ -175,13 +243,20 @@ TEST_F(Profile, FailedWriteNamesTheFileAndKeepsTheOldOne) {
 
 TEST_F(Profile, FailedRewriteLeavesTheOldFileIntact) {
     put("[KV]\r\nspeed=25\r\n");
-    // A folder squatting on the temporary file's name (see writeFileAtomic) makes the rewrite fail
-    // after the old file was read.
-    const fs::path squatter = folder / (".sys.ini.tmp" + std::to_string(::getpid()));
-    fs::create_directory(squatter);
-    EXPECT_THROW(writeProfileString(ini, "KV", "speed", "26"), FileError);
+    {
+        // A full disk: the rewrite fails after the old file was read.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = old;
+        limited.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        EXPECT_THROW(writeProfileString(ini, "KV", "speed", "26"), FileError);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
     EXPECT_EQ(contents(), "[KV]\r\nspeed=25\r\n");
-    fs::remove(squatter);
+    EXPECT_EQ(filesInFolder(), 1);
     writeProfileString(ini, "KV", "speed", "26");
     EXPECT_EQ(get("speed"), "26");
 }

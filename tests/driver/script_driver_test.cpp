@@ -137,6 +137,16 @@ TEST_F(Driver, BadLinesAreErrorsWithTheirLineNumber) {
         {"move konec", "error: unknown control konec (line 7)\n"},
         {"text Form1.score 100", "error: Form1.score is not a text box (line 7)\n"},
         {"screenshot", "error: screenshot needs a file name (line 7)\n"},
+        {"wait 3600001", "error: 3600001 is more than 3600000 (line 7)\n"},
+        {"frames 99999999", "error: 99999999 is more than 1000000 (line 7)\n"},
+        {"set playerX 2147483647", "error: bad value for playerX (line 7)\n"},
+        {"set nextFrameTime -100000001", "error: bad value for nextFrameTime (line 7)\n"},
+        {"set Form1.Label4.Width 100000",
+         "error: cannot set Form1.Label4.Width to \"100000\" (line 7)\n"},
+        {"set Form1.Label4.Height -1",
+         "error: cannot set Form1.Label4.Height to \"-1\" (line 7)\n"},
+        {"set Form1.all.Left 4294967296",
+         "error: cannot set Form1.all.Left to \"4294967296\" (line 7)\n"},
     };
     for (const auto& [text, message] : cases) {
         const auto [rc, err] = line(text);
@@ -234,7 +244,7 @@ TEST_F(Driver, DumpIsOneJsonObjectOfEveryField) {
     EXPECT_EQ(again.size(), json.size());
 }
 
-TEST_F(Driver, FailureOfTheProgramShowsInAppEnded) {
+TEST_F(Driver, FailureOfTheProgramEndsTheRunWithItsExitCode) {
     std::filesystem::remove(game.path("/grafix/test.lev"));
     test::CapturedStderr quiet;
     // The in-game menu's MENU item loads the main window afresh.
@@ -242,8 +252,39 @@ TEST_F(Driver, FailureOfTheProgramShowsInAppEnded) {
         game.app.windows.unload(game.app.Form1);
         game.app.windows.load(game.app.Form1);
     };
-    EXPECT_EQ(game.script("click Form1.Picture1\nexpect App.Ended True\nexpect App.ExitCode 1"), 0)
-        << game.err.str();
+    // Nothing after the failure runs against the ended game.
+    std::istringstream script("click Form1.Picture1\nset lives 7\nexpect App.Ended False\n");
+    EXPECT_EQ(game.driver.run(script), 1) << game.err.str();
+    EXPECT_EQ(game.get("App.Ended"), "True");
+    EXPECT_EQ(game.app.state.lives, 3);
+}
+
+TEST_F(Driver, FailedScreenshotIsTheScriptsError) {
+    const auto file = game.folder.path() / "nowhere" / "shot.bmp";
+    const auto [rc, err] = line("screenshot " + file.string());
+    EXPECT_EQ(rc, 2);
+    EXPECT_NE(err.find(file.string()), std::string::npos) << err;
+    EXPECT_FALSE(game.app.ended());
+}
+
+TEST_F(Driver, ControlsFarOutsideDrawWithoutHarm) {
+    // Every edge of a control at the ends of the int range is clipped in wide arithmetic.
+    for (const char* value : {"2147483647", "-2147483648"}) {
+        for (const char* prop : {"Left", "Top"}) {
+            for (const char* control : {"Form1.all", "Form1.Label4", "Form1.tma"}) {
+                const std::string name = std::string(control) + "." + prop;
+                std::string old;
+                ASSERT_TRUE(game.driver.get(name, old));
+                game.set(name, value);
+                game.set(std::string(control) + ".Width", "4096");
+                game.app.windows.snapshot();
+                game.app.windows.mouseDown(10, 10);
+                game.app.windows.mouseMove(600, 300);
+                game.set(name, old);
+            }
+        }
+    }
+    EXPECT_EQ(game.script("frames 2"), 0) << game.err.str();
 }
 
 }  // namespace

@@ -231,7 +231,7 @@ TEST(LevelFileErrors, AMissingLevelFileEndsTheProgramNamingTheFile) {
     EXPECT_EQ(err.linesWith("episode3.lev"), 1) << err.text();
 }
 
-TEST(LevelFileErrors, AnUnreadableMaskEndsTheProgramNamingItsCopy) {
+TEST(LevelFileErrors, AnUnreadableMaskEndsTheProgramNamingTheFileToFix) {
     HeadlessGame game({.sysIni = Settings});
     test::linkReal(game.folder.path(), "episode1.lev", "episode1.lev");
     writeFileAtomic(game.path("/grafix/episode1mask.lev"), "BM but not really a picture");
@@ -243,8 +243,11 @@ TEST(LevelFileErrors, AnUnreadableMaskEndsTheProgramNamingItsCopy) {
     EXPECT_TRUE(app.ended());
     EXPECT_NE(app.exitCode(), 0);
     ASSERT_EQ(game.host.errors().size(), 1u);
-    EXPECT_NE(game.host.errors()[0].find("episode1mask.bmp"), std::string::npos)
+    // The stored picture is the one to fix; its working copy is only a copy of it.
+    EXPECT_NE(game.host.errors()[0].find(game.path("/grafix/episode1mask.lev").string()),
+              std::string::npos)
         << game.host.errors()[0];
+    EXPECT_EQ(game.host.errors()[0].find("episode1mask.bmp"), std::string::npos);
 }
 
 }  // namespace

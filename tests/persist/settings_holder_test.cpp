@@ -160,6 +160,39 @@ TEST(Settings, FailedSaveWarnsAndKeepsTheFields) {
     EXPECT_EQ(namesIn(game.folder.path()), (std::set<std::string>{"grafix", "music", "sys.ini"}));
 }
 
+TEST(Settings, ReadOnlyOrLinkedSettingsAreReadButNeverWritten) {
+    for (const bool linked : {false, true}) {
+        test::CapturedStderr stderrText;
+        HeadlessGame game;
+        const std::string stored = canonical("no", "30");
+        fs::path file = game.path("/sys.ini");
+        if (linked) {
+            file = game.folder.path() / "mine.ini";
+            fs::create_symlink(file, game.path("/sys.ini"));
+        }
+        writeFileAtomic(file, stored);
+        if (!linked) fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+        game.openMainWindow();
+        EXPECT_EQ(game.app.ini.Text[2], "30");
+        game.app.ini.Text[3] = "jinak";
+        game.app.ini.unload();
+        EXPECT_EQ(readFile(file), stored) << linked;
+        EXPECT_EQ(fs::is_symlink(game.path("/sys.ini")), linked);
+        EXPECT_EQ(stderrText.linesWith("settings not saved"), 1) << stderrText.text();
+    }
+}
+
+TEST(Settings, Utf16SettingsAreLeftAloneWithAWarning) {
+    test::CapturedStderr stderrText;
+    const std::string utf16("\xFF\xFE[\0K\0V\0]\0", 10);
+    HeadlessGame game({.sysIni = utf16});
+    game.openMainWindow();
+    game.app.ini.unload();
+    EXPECT_EQ(game.bytes("/sys.ini"), utf16);
+    EXPECT_GE(stderrText.linesWith("UTF-16"), 1) << stderrText.text();
+    EXPECT_FALSE(game.app.ended());
+}
+
 TEST(Settings, MissingTunesAreReportedAndTheGameGoesOn) {
     test::CapturedStderr stderrText;
     HeadlessGame game({.sysIni = canonical("no", "25")});

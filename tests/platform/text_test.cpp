@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/errors.h"
+#include "support/app_fixture.h"
 
 namespace kv {
 namespace {
@@ -250,14 +251,22 @@ class OnlyFonts {
 
 const std::string kFontDir = "/usr/share/fonts/truetype/dejavu/";
 
-TEST(TextRendererTest, NoFontIsAFileError) {
+TEST(TextRendererTest, NoFontIsReportedLikeAMissingDataFile) {
     OnlyFonts none({});
-    try {
-        TextRenderer r;
-        ADD_FAILURE() << "a renderer started without fonts";
-    } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("font"), std::string::npos);
+    {
+        const TextRenderer r;
+        EXPECT_NE(r.problem().find("fonts-dejavu-core"), std::string::npos) << r.problem();
+        Surface s(50, 20, rgb(255, 255, 255));
+        r.draw(s, 0, 0, 50, 20, "Konec", false, TextStyle{});
+        EXPECT_EQ(s, Surface(50, 20, rgb(255, 255, 255)));
     }
+    // The program starts, shows the message and ends with a failure instead of aborting.
+    test::HeadlessGame game({.sysIni = test::PlainSettings});
+    game.start();
+    EXPECT_TRUE(game.app.ended());
+    EXPECT_EQ(game.app.exitCode(), 1);
+    ASSERT_EQ(game.host.errors().size(), 1u);
+    EXPECT_NE(game.host.errors()[0].find("font"), std::string::npos) << game.host.errors()[0];
 }
 
 TEST(TextRendererTest, FallsBackToWhatIsInstalled) {

@@ -12,6 +12,56 @@ namespace {
 using test::HeadlessGame;
 using test::PlainSettings;
 
+namespace fs = std::filesystem;
+
+TEST(App, CleanExitDeletesOnlyTheWorkingCopiesItMade) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    game.openMainWindow();
+    const fs::path elsewhere = game.folder.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    // The player's own files beside the copies, and a copy's name that is a link out.
+    for (const char* own : {"/grafix/holiday.bmp", "/music/song.mid", "/music/10.mid"})
+        writeFileAtomic(game.path(own), "mine");
+    writeFileAtomic(elsewhere / "photo.bmp", "mine");
+    fs::create_symlink(elsewhere / "photo.bmp", game.path("/grafix/e3.bmp"));
+    writeFileAtomic(game.path("/grafix/episode2mask.bmp"), "a copy");
+    ASSERT_TRUE(game.exists("/grafix/test.bmp"));
+    ASSERT_TRUE(game.exists("/music/4.mid"));
+
+    game.app.cleanExit();
+    EXPECT_FALSE(game.exists("/grafix/test.bmp"));
+    EXPECT_FALSE(game.exists("/grafix/episode2mask.bmp"));
+    EXPECT_FALSE(game.exists("/music/4.mid"));
+    for (const char* own : {"/grafix/holiday.bmp", "/music/song.mid", "/music/10.mid"})
+        EXPECT_EQ(game.bytes(own), "mine") << own;
+    EXPECT_TRUE(fs::is_symlink(game.path("/grafix/e3.bmp")));
+    EXPECT_EQ(readFile(elsewhere / "photo.bmp"), "mine");
+}
+
+TEST(App, NothingIsDeletedThroughALinkedFolder) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    const fs::path elsewhere = game.folder.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    writeFileAtomic(elsewhere / "1.mid", "someone else's tune");
+    fs::rename(game.path("/music"), game.folder.path() / "tunes");
+    fs::create_directory_symlink(elsewhere, game.path("/music"));
+    game.app.cleanExit();
+    EXPECT_EQ(readFile(elsewhere / "1.mid"), "someone else's tune");
+}
+
+TEST(App, StartRemovesStaleTemporariesOfItsOwnFiles) {
+    HeadlessGame game({.sysIni = PlainSettings});
+    // Left by a run killed in the middle of a save (the old name carried only the id).
+    const std::string dead = "/.sys.ini.tmp999999999";
+    writeFileAtomic(game.path(dead), "[KV]\r\nfirst");
+    writeFileAtomic(game.path("/music/.3.mid.tmp999999999-abcdef"), "MThd");
+    writeFileAtomic(game.path("/.notes.tmp999999999"), "mine");
+    game.start();
+    EXPECT_FALSE(game.exists(dead));
+    EXPECT_FALSE(game.exists("/music/.3.mid.tmp999999999-abcdef"));
+    EXPECT_TRUE(game.exists("/.notes.tmp999999999"));
+}
+
 TEST(App, UnloadFromTheWindowsOwnHandlerWaitsUntilItReturns) {
     HeadlessGame game({.sysIni = PlainSettings});
     game.openMainWindow();

@@ -87,15 +87,21 @@ TEST(CommandLine, HeadlessRunTakesItsExitCodeFromTheScript) {
         kvorlin(scratch, dir + " --script " + quoted((scratch.path() / "none.kvs").string()));
     EXPECT_EQ(missing.code, 2);
     EXPECT_NE(missing.err.find("none.kvs"), std::string::npos) << missing.err;
+    // A folder opens like an empty file; it is no script.
+    const Outcome folder = kvorlin(scratch, dir + " --script " + quoted(scratch.path().string()));
+    EXPECT_EQ(folder.code, 2);
+    EXPECT_NE(folder.err.find(scratch.path().string()), std::string::npos) << folder.err;
 }
 
 TEST(CommandLine, HeadlessStartWithoutTheTestPictureNamesIt) {
     TempFolder scratch;
     test::makeProgramFolder(scratch.path(), {.testLevel = false, .sysIni = test::PlainSettings});
+    // The run ends with the failed start, exit code and all: no line runs against it.
     const Outcome r =
         kvorlin(scratch, "--headless --program-dir " + quoted(scratch.path().string()),
-                "key press Space\nexpect App.Ended True\nexpect App.ExitCode 1\n");
-    EXPECT_EQ(r.code, 0) << r.err;
+                "key press Space\nexpect App.Ended False\n");
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.err.find("expect failed"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find((scratch.path() / "grafix" / "test.lev").string()), std::string::npos)
         << r.err;
 }

@@ -124,11 +124,23 @@ TEST(MainWindowLoad, SpeedThatIsNoNumberPlaysAtTheDefaultWithOneWarning) {
 }
 
 TEST(MainWindowLoad, SpeedWithBlanksOrSignIsANumber) {
-    for (const auto& [stored, period] : {std::pair{"  30 ", 30}, {"-3", -3}, {"0", 0}}) {
+    for (const auto& [stored, period] : {std::pair{"  30 ", 30}, {"+1", 1}, {"1000", 1000}}) {
         HeadlessGame game(
             {.sysIni = std::string("[KV]\r\nfirstrun=no\r\nspeed=") + stored + "\r\n"});
         game.openMainWindow();
         EXPECT_EQ(game.app.state.framePeriod, period) << stored;
+    }
+}
+
+TEST(MainWindowLoad, SpeedOutsideOneToAThousandIsRefusedLikeNoNumber) {
+    // "99999999999" is read as its first nine digits: a frame every eleven days.
+    for (const char* stored : {"99999999999", "1001", "0", "-3"}) {
+        test::CapturedStderr stderrText;
+        HeadlessGame game(
+            {.sysIni = std::string("[KV]\r\nfirstrun=no\r\nspeed=") + stored + "\r\n"});
+        game.openMainWindow();
+        EXPECT_EQ(game.app.state.framePeriod, 25) << stored;
+        EXPECT_EQ(stderrText.linesWith(game.path("/sys.ini").string()), 1) << stderrText.text();
     }
 }
 

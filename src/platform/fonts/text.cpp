@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <map>
 #include <utility>
 
@@ -242,25 +243,36 @@ struct TextRenderer::Impl {
     }
 };
 
-TextRenderer::TextRenderer() : impl_(std::make_unique<Impl>()) {
-    auto [regular, bold] = findFaces();
-    impl_->regular = std::move(regular);
-    impl_->bold = std::move(bold);
-    // Open the default face now, so a broken font file shows at start-up.
-    impl_->font(TextStyle{});
+TextRenderer::TextRenderer() {
+    // Without a font the program cannot show its menus; the application reports it like a
+    // missing data file instead of dying here.
+    try {
+        auto impl = std::make_unique<Impl>();
+        auto [regular, bold] = findFaces();
+        impl->regular = std::move(regular);
+        impl->bold = std::move(bold);
+        // Open the default face now, so a broken font file shows at start-up.
+        impl->font(TextStyle{});
+        impl_ = std::move(impl);
+    } catch (const std::exception& e) {
+        problem_ = e.what();
+    }
 }
 
 TextRenderer::~TextRenderer() = default;
 
 int TextRenderer::lineHeight(const TextStyle& style) const {
+    if (!impl_) return std::max(style.size, 1) + 2;
     return TTF_FontLineSkip(impl_->font(style));
 }
 
 int TextRenderer::textWidth(std::string_view utf8, const TextStyle& style) const {
+    if (!impl_) return 0;
     return impl_->width(impl_->font(style), utf8);
 }
 
 bool TextRenderer::canShow(std::string_view utf8, const TextStyle& style) const {
+    if (!impl_) return false;
     TTF_Font* f = impl_->font(style);
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t end = nextChar(utf8, i);
@@ -274,7 +286,7 @@ bool TextRenderer::canShow(std::string_view utf8, const TextStyle& style) const 
 std::vector<std::string> TextRenderer::layout(std::string_view utf8, int width, bool wordWrap,
                                               const TextStyle& style) const {
     std::vector<std::string> lines;
-    if (utf8.empty()) return lines;
+    if (utf8.empty() || !impl_) return lines;
     TTF_Font* f = impl_->font(style);
     for (std::string_view p : paragraphs(utf8)) {
         if (wordWrap && !p.empty())
@@ -288,8 +300,9 @@ std::vector<std::string> TextRenderer::layout(std::string_view utf8, int width, 
 void TextRenderer::draw(Surface& dst, int x, int y, int w, int h, std::string_view utf8,
                         bool wordWrap, const TextStyle& style) const {
     const int clipX0 = std::max(x, 0), clipY0 = std::max(y, 0);
-    const int clipX1 = std::min(x + w, dst.width()), clipY1 = std::min(y + h, dst.height());
-    if (clipX0 >= clipX1 || clipY0 >= clipY1 || utf8.empty()) return;
+    const int clipX1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{x} + w, dst.width()));
+    const int clipY1 = static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + h, dst.height()));
+    if (clipX0 >= clipX1 || clipY0 >= clipY1 || utf8.empty() || !impl_) return;
 
     TTF_Font* f = impl_->font(style);
     const int skip = TTF_FontLineSkip(f);

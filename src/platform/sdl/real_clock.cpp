@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -27,6 +28,14 @@ void RealClock::waitUntil(Millis due) {
     // Sleep until shortly before the counter reaches the due tick, then spin the remainder, so
     // the frame starts on the tick itself without keeping the processor busy in between.
     if (ticks() >= due) return;
+    if (onInput) {
+        // Events first, in slices, up to a couple of milliseconds before the tick: an event
+        // wait may overshoot by about one.
+        for (Millis left = due - ticks(); left > 2; left = due - ticks()) {
+            const int slice = static_cast<int>(std::min<Millis>(left - 2, 100));
+            if (SDL_WaitEventTimeout(nullptr, slice) == 1) onInput();
+        }
+    }
     const std::uint64_t target = counterAt(due);
     // A quarter millisecond: more than a sleep usually overshoots, and waking a little late
     // still reads the due tick.

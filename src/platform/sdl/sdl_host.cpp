@@ -101,6 +101,10 @@ SdlHost::SdlHost() {
         throw std::runtime_error("cannot open a window: " + why);
     }
     SDL_StartTextInput();
+    // Input that arrives while the clock waits for the next frame is handled at once.
+    clock_.onInput = [this] {
+        if (sink_) pollInput(*sink_);
+    };
 }
 
 SdlHost::~SdlHost() {
@@ -111,6 +115,7 @@ SdlHost::~SdlHost() {
 }
 
 void SdlHost::pollInput(InputSink& sink) {
+    sink_ = &sink;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         switch (e.type) {

@@ -41,6 +41,7 @@ class SdlHost final : public Host {
     Surface shown_;  // the last frame shown: an unchanged frame is not drawn again
     std::vector<std::uint32_t> line_;  // one scaled row, reused
     std::shared_ptr<SdlAudio> audio_;
+    InputSink* sink_ = nullptr;  // where input goes; known from the first poll
 };
 
 // The game's virtual key code for an SDL key, or 0 for keys the game has no code for.

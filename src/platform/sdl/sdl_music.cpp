@@ -4,9 +4,12 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <system_error>
+
+#include "base/errors.h"
+#include "base/files.h"
+#include "base/midi.h"
 
 namespace kv {
 namespace fs = std::filesystem;
@@ -32,23 +35,27 @@ struct MusicDeleter {
 };
 using MusicHandle = std::unique_ptr<Mix_Music, MusicDeleter>;
 
-// Tunes are always MIDI. The synthesiser takes any bytes without complaint and then plays
-// silence, so a damaged file is caught here by its header, with a reason to show.
-MusicHandle loadMidi(const std::string& path, std::string& why) {
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-    if (!file) {
+// Tunes are always MIDI. The synthesiser takes any bytes after a MIDI header and then spins on
+// what it cannot play (or loops a tune of no length for ever), so every track is parsed first and
+// a bad tune is treated like a missing one. The player keeps the bytes while the tune lives.
+MusicHandle loadMidi(const std::string& path, std::string& bytes, std::string& why) {
+    try {
+        bytes = readFile(path);
+    } catch (const FileError& e) {
+        why = e.what();
+        return nullptr;
+    }
+    const TuneCheck check = checkMidi(bytes);
+    if (!check.playable()) {
+        why = check.problem;
+        return nullptr;
+    }
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    if (!memory) {
         why = sdlError();
         return nullptr;
     }
-    char magic[4] = {};
-    const bool isMidi = SDL_RWread(file, magic, 1, sizeof magic) == sizeof magic &&
-                        std::memcmp(magic, "MThd", sizeof magic) == 0;
-    if (!isMidi || SDL_RWseek(file, 0, RW_SEEK_SET) != 0) {
-        SDL_RWclose(file);
-        why = "not a MIDI file";
-        return nullptr;
-    }
-    MusicHandle music(Mix_LoadMUSType_RW(file, MUS_MID, SDL_TRUE));
+    MusicHandle music(Mix_LoadMUSType_RW(memory, MUS_MID, SDL_TRUE));
     if (!music) why = sdlError();
     return music;
 }
@@ -137,7 +144,7 @@ class SdlMusicPlayer final : public MusicPlayer {
             loadedFile_.clear();
             audio_->release(this);
             std::string why;
-            MusicHandle loaded = loadMidi(fileName(), why);
+            MusicHandle loaded = loadMidi(fileName(), bytes_, why);
             if (!loaded) {
                 warnOnce("cannot play " + fileName() + " (" + why + ")");
                 return;
@@ -163,6 +170,7 @@ class SdlMusicPlayer final : public MusicPlayer {
 
     // Declared first so that the tune is freed before the audio output can close.
     std::shared_ptr<SdlAudio> audio_;
+    std::string bytes_;  // the tune's file, read by the synthesiser as it plays
     MusicHandle music_;
     std::string loadedFile_;
     std::string warnedFile_;

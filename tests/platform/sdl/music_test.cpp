@@ -128,6 +128,33 @@ TEST(SdlMusicPlayer, NewFileIsLoadedAndABadOneIsNamedOnce) {
     EXPECT_NE(err.find(damaged + " (not a MIDI file)"), std::string::npos) << err;
 }
 
+TEST(SdlMusicPlayer, BrokenOrEmptyTuneIsTreatedLikeAMissingOne) {
+    test::ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", "dummy");
+    test::TempFolder dir;
+    // A valid header, then a track of garbage; and a valid tune without a note or a length.
+    const std::string head("MThd\0\0\0\6\0\0\0\1\0\x60", 14);
+    const std::string broken = (dir.path() / "5.mid").string();
+    std::ofstream(broken, std::ios::binary)
+        << head << std::string("MTrk\0\0\0\x08\x91\x92\x93\x94\xF5\xF6\xF7\xF8", 16);
+    const std::string empty = (dir.path() / "6.mid").string();
+    std::ofstream(empty, std::ios::binary) << head << std::string("MTrk\0\0\0\4\0\xFF\x2F\0", 12);
+
+    testing::internal::CaptureStderr();
+    {
+        auto player = makeSdlMusicPlayer();
+        for (const std::string& file : {broken, empty}) {
+            player->setFileName(file);
+            player->play();
+            EXPECT_EQ(Mix_PlayingMusic(), 0) << file;
+        }
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(countWarnings(err), 2) << err;
+    EXPECT_NE(err.find(broken), std::string::npos) << err;
+    EXPECT_NE(err.find(empty + " (no notes)"), std::string::npos) << err;
+}
+
 TEST(SdlMusicPlayer, NoAudioDeviceIsReportedOnceAndPlayDoesNothing) {
     test::ScopedEnv env;
     env.set("SDL_AUDIODRIVER", "no_such_audio_driver");
