@@ -234,4 +234,8 @@ void WindowSystem::closeRequested() {
     if (onClose) onClose();
 }
 
+void WindowSystem::focusLost() {
+    if (onFocusLost) onFocusLost();
+}
+
 }  // namespace kv

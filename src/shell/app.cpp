@@ -9,6 +9,7 @@
 #include "persist/score_window.h"
 #include "persist/settings_holder.h"
 #include "render/sprites.h"
+#include "screens/game_menu.h"
 #include "screens/intro_window.h"
 #include "shell/main_window.h"
 
@@ -31,6 +32,7 @@ App::App(Host& h, Paths p)
       score1(*score1_) {
     for (Window* w : std::initializer_list<Window*>{&checkpoint, &Form1, &score1}) windows.add(*w);
     windows.onClose = [this] { cleanExit(); };
+    windows.onFocusLost = [this] { PauseOnFocusLoss(*this); };
 }
 
 App::~App() = default;
@@ -89,6 +91,9 @@ void App::warnOnce(const std::string& message) {
 
 void App::fail(const std::string& message) {
     host.showError(message);
+    // Asked to end while the dialog was open: the working copies go and the settings are kept,
+    // as at any other moment.
+    if (host.quitDuringDialog()) cleanExit();
     endProgram(1);
 }
 

@@ -2,7 +2,13 @@
 
 #include <SDL.h>
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <stdexcept>
@@ -12,74 +18,18 @@
 #include "platform/sdl/sdl_music.h"
 
 namespace kv {
-namespace {
-constexpr int Scale = 2;
+
+FramePlace placeFrame(int windowW, int windowH, int frameW, int frameH) {
+    const int scale =
+        std::max(1, std::min(windowW / std::max(frameW, 1), windowH / std::max(frameH, 1)));
+    return {scale, (windowW - frameW * scale) / 2, (windowH - frameH * scale) / 2};
 }
 
-int virtualKeyFor(int k) {
-    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
-    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
-    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
-    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 97 + (k - SDLK_KP_1);
-    switch (k) {
-        case SDLK_BACKSPACE:
-            return 8;
-        case SDLK_TAB:
-            return 9;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return 13;
-        case SDLK_LSHIFT:
-        case SDLK_RSHIFT:
-            return 16;
-        case SDLK_LCTRL:
-        case SDLK_RCTRL:
-            return 17;
-        case SDLK_LALT:
-        case SDLK_RALT:
-            return 18;
-        case SDLK_ESCAPE:
-            return 27;
-        case SDLK_SPACE:
-            return 32;
-        case SDLK_PAGEUP:
-            return 33;
-        case SDLK_PAGEDOWN:
-            return 34;
-        case SDLK_END:
-            return 35;
-        case SDLK_HOME:
-            return 36;
-        case SDLK_LEFT:
-            return 37;
-        case SDLK_UP:
-            return 38;
-        case SDLK_RIGHT:
-            return 39;
-        case SDLK_DOWN:
-            return 40;
-        case SDLK_INSERT:
-            return 45;
-        case SDLK_DELETE:
-            return 46;
-        case SDLK_KP_0:
-            return 96;
-        case SDLK_KP_MULTIPLY:
-            return 106;
-        case SDLK_KP_PLUS:
-            return 107;
-        case SDLK_KP_MINUS:
-            return 109;
-        case SDLK_KP_PERIOD:
-            return 110;
-        case SDLK_KP_DIVIDE:
-            return 111;
-        default:
-            return 0;
-    }
+bool showErrorDialog(const std::string& message) {
+    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Kvorlin", message.c_str(), nullptr) == 0;
 }
 
-SdlHost::SdlHost() {
+SdlHost::SdlHost(const WindowSettings& settings) : fullscreen_(settings.fullscreen) {
     // The window surface straight from the windowing system, not through a GL renderer that
     // may be a software rasteriser.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -93,18 +43,30 @@ SdlHost::SdlHost() {
         throw std::runtime_error(
             "no display found (is DISPLAY set?); use --headless for runs without one");
     }
+    // A scale the screen cannot hold is brought down until the window fits.
+    int scale = std::clamp(settings.scale, 1, WindowSettings::MaxScale);
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0)
+        while (scale > 1 && (MinWidth * scale > usable.w || MinHeight * scale > usable.h)) --scale;
     window_ = SDL_CreateWindow("Kvorlin", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               640 * Scale, 345 * Scale, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                               MinWidth * scale, MinHeight * scale,
+                               SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE |
+                                   (fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
     if (!window_) {
         const std::string why = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + why);
     }
+    SDL_SetWindowMinimumSize(window_, MinWidth, MinHeight);
+    // Gamepads are welcome but not needed: without the subsystem the keyboard still plays.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+        std::cerr << "kvorlin: no gamepads: " << SDL_GetError() << std::endl;
     SDL_StartTextInput();
 }
 
 SdlHost::~SdlHost() {
     audio_.reset();
+    input_.closePads();
     SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_Quit();
@@ -113,20 +75,10 @@ SdlHost::~SdlHost() {
 void SdlHost::pollInput(InputSink& sink) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        const SdlInput::Use use = input_.handle(e, clock_.ticks(), sink);
+        if (use == SdlInput::Use::ToggleFullscreen) setFullscreen(!fullscreen_);
+        if (use != SdlInput::Use::NotInput) continue;
         switch (e.type) {
-            case SDL_QUIT:
-                sink.closeRequested();
-                break;
-            case SDL_KEYDOWN:
-                // The keyboard's own repeat arrives as repeated presses, as the game expects.
-                if (int vk = virtualKeyFor(e.key.keysym.sym)) sink.keyDown(vk);
-                break;
-            case SDL_KEYUP:
-                if (int vk = virtualKeyFor(e.key.keysym.sym)) sink.keyUp(vk);
-                break;
-            case SDL_TEXTINPUT:
-                sink.textTyped(e.text.text);
-                break;
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.button == SDL_BUTTON_LEFT) {
                     int x, y;
@@ -149,22 +101,40 @@ void SdlHost::pollInput(InputSink& sink) {
                 break;
         }
     }
+    input_.repeat(clock_.ticks(), sink);
 }
 
-void SdlHost::placeFrame(int frameW, int frameH, int& scale, int& offsetX, int& offsetY) const {
+void SdlHost::setFullscreen(bool on) {
+    if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        std::cerr << "kvorlin: cannot change the screen mode: " << SDL_GetError() << std::endl;
+        return;
+    }
+    fullscreen_ = on;
+    redraw();
+    if (onFullscreenChanged) onFullscreenChanged(on);
+}
+
+void SdlHost::setIcon(const IconImage& icon) {
+    if (icon.pixels.empty()) return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(icon.pixels.data()), icon.width, icon.height, 32, icon.width * 4,
+        SDL_PIXELFORMAT_ABGR8888);
+    if (!s) return;
+    SDL_SetWindowIcon(window_, s);
+    SDL_FreeSurface(s);
+}
+
+FramePlace SdlHost::place() const {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    scale = std::max(1, std::min(w / std::max(frameW, 1), h / std::max(frameH, 1)));
-    offsetX = (w - frameW * scale) / 2;
-    offsetY = (h - frameH * scale) / 2;
+    return placeFrame(w, h, shown_.empty() ? 640 : shown_.width(),
+                      shown_.empty() ? 345 : shown_.height());
 }
 
 void SdlHost::toGame(int wx, int wy, int& gx, int& gy) const {
-    int scale, ox, oy;
-    placeFrame(shown_.empty() ? 640 : shown_.width(), shown_.empty() ? 345 : shown_.height(), scale,
-               ox, oy);
-    gx = (wx - ox) / scale - (wx < ox ? 1 : 0);
-    gy = (wy - oy) / scale - (wy < oy ? 1 : 0);
+    const FramePlace p = place();
+    gx = (wx - p.x) / p.scale - (wx < p.x ? 1 : 0);
+    gy = (wy - p.y) / p.scale - (wy < p.y ? 1 : 0);
 }
 
 void SdlHost::present(const Surface& frame) {
@@ -180,8 +150,8 @@ void SdlHost::redraw() {
     // than a renderer that falls back to software GL on machines without a graphics card.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (!target || shown_.empty()) return;
-    int scale, ox, oy;
-    placeFrame(shown_.width(), shown_.height(), scale, ox, oy);
+    const FramePlace p = place();
+    const int scale = p.scale, ox = p.x, oy = p.y;
     const SDL_PixelFormat* format = target->format;
     if (format->BytesPerPixel != 4) {
         // Unusual displays: let SDL convert and scale.
@@ -256,7 +226,39 @@ std::unique_ptr<MusicPlayer> SdlHost::makeMusicPlayer() {
 
 void SdlHost::showError(const std::string& message) {
     std::cerr << "kvorlin: " << message << std::endl;
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Kvorlin", message.c_str(), window_);
+    // A message box blocks its thread until it is closed, and SIGTERM, SIGINT and the window's
+    // close button would go unheard meanwhile. So the program itself shows it as a child
+    // process, and this loop watches both the child and the quit requests.
+    std::string name = "kvorlin", option = "--error-dialog", text = message;
+    char* argv[] = {name.data(), option.data(), text.data(), nullptr};
+    pid_t child = 0;
+    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv, environ) != 0) {
+        showErrorDialog(message);
+        return;
+    }
+    auto reap = [child](int options) {
+        int status = 0;
+        pid_t r;
+        do r = waitpid(child, &status, options);
+        while (r < 0 && errno == EINTR);
+        return r != 0;
+    };
+    for (;;) {
+        if (reap(WNOHANG)) return;
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+            if (e.type == SDL_QUIT) quitDuringDialog_ = true;
+            if (e.type == SDL_WINDOWEVENT && (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                                              e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+                redraw();
+        }
+        if (quitDuringDialog_) {
+            kill(child, SIGTERM);
+            reap(0);
+            return;
+        }
+        SDL_WaitEventTimeout(nullptr, 50);
+    }
 }
 
 }  // namespace kv
