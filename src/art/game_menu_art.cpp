@@ -60,6 +60,8 @@ Picture gameMenuItem(const TextRenderer& text, GameMenuItem item, bool highlight
     Surface s(look.w, look.h, White);
     Lettering letters = redLetters(look.h >= 19 ? 12 : 10);
     if (highlighted) {
+        // A pale gold band behind the words; it stays within the item's own picture.
+        fillRoundRect(s, 0, 0, look.w, look.h, 4, rgb(255, 238, 176));
         letters.fill = {rgb(236, 70, 40), rgb(170, 0, 0), rgb(90, 0, 0)};
         letters.outline = rgb(40, 0, 0);
         letters.shadow = Gold;
