@@ -139,10 +139,39 @@ void SdlHost::toGame(int wx, int wy, int& gx, int& gy) const {
 
 void SdlHost::present(const Surface& frame) {
     if (frame.empty()) return;
-    // Most menu frames repeat the last one; scaling and sending them again costs real time.
-    if (frame == shown_) return;
-    shown_ = frame;
-    redraw();
+    if (frame.width() != shown_.width() || frame.height() != shown_.height()) {
+        shown_ = frame;
+        redraw();
+        return;
+    }
+    // Only the rows that changed since the last frame are converted and sent: most menu frames
+    // repeat the last one, and in play the sky and the ground often stay as they were.
+    const std::size_t bytes = static_cast<std::size_t>(frame.width()) * sizeof(Colour);
+    int first = -1, last = -1;
+    for (int y = 0; y < frame.height(); ++y)
+        if (std::memcmp(frame.row(y), shown_.row(y), bytes) != 0) {
+            if (first < 0) first = y;
+            last = y;
+        }
+    if (first < 0) return;
+    for (int y = first; y <= last; ++y) std::memcpy(shown_.row(y), frame.row(y), bytes);
+
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    const FramePlace p = place();
+    // A new window surface (resized, or back from the whole screen) is drawn whole.
+    if (!target || target != drawnOn_ || target->w != drawnSize_.w || target->h != drawnSize_.h ||
+        target->format->BytesPerPixel != 4) {
+        redraw();
+        return;
+    }
+    SDL_LockSurface(target);
+    paintRows(*target, p, first, last + 1);
+    SDL_UnlockSurface(target);
+    SDL_Rect changed{std::max(p.x, 0), p.y + first * p.scale,
+                     std::min(shown_.width() * p.scale, target->w), (last + 1 - first) * p.scale};
+    changed.y = std::max(changed.y, 0);
+    changed.h = std::min(changed.h, target->h - changed.y);
+    if (changed.w > 0 && changed.h > 0) SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
 }
 
 void SdlHost::redraw() {
@@ -153,6 +182,8 @@ void SdlHost::redraw() {
     const FramePlace p = place();
     const int scale = p.scale, ox = p.x, oy = p.y;
     const SDL_PixelFormat* format = target->format;
+    drawnOn_ = target;
+    drawnSize_ = {0, 0, target->w, target->h};
     if (format->BytesPerPixel != 4) {
         // Unusual displays: let SDL convert and scale.
         SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
@@ -176,37 +207,64 @@ void SdlHost::redraw() {
                                  {ox + fw, oy, std::max(target->w - ox - fw, 0), fh}};
     for (const SDL_Rect& r : borders)
         if (r.w > 0 && r.h > 0) SDL_FillRect(target, &r, black);
+    paintRows(*target, p, 0, shown_.height());
+    SDL_UnlockSurface(target);
+    SDL_UpdateWindowSurface(window_);
+}
 
+void SdlHost::paintRows(SDL_Surface& target, const FramePlace& p, int from, int to) {
+    const int scale = p.scale, ox = p.x, oy = p.y;
+    const SDL_PixelFormat* format = target.format;
     const int rloss = format->Rloss, gloss = format->Gloss, bloss = format->Bloss;
     const int rshift = format->Rshift, gshift = format->Gshift, bshift = format->Bshift;
     const Uint32 alpha = format->Amask;
+    // The usual window layouts get a loop the compiler can vectorise.
+    const bool exact = rloss == 0 && gloss == 0 && bloss == 0 && gshift == 8;
+    const bool rgb = exact && rshift == 16 && bshift == 0;
+    const bool bgr = exact && rshift == 0 && bshift == 16;
+    const int w = shown_.width(), fw = w * scale;
+    converted_.resize(static_cast<std::size_t>(w));
     line_.resize(static_cast<std::size_t>(fw));
     const int x0 = std::max(ox, 0);
     const int skip = x0 - ox;
-    const int count = std::min(fw - skip, target->w - x0);
-    // The usual case, the whole width on screen: convert straight into the first window row.
-    const bool direct = skip == 0 && count == fw;
-    for (int y = 0; y < shown_.height() && count > 0; ++y) {
+    const int count = std::min(fw - skip, target.w - x0);
+    for (int y = from; y < to && count > 0; ++y) {
         const int wy = oy + y * scale;
-        if (wy < 0 || wy + scale > target->h) continue;
-        auto rowAt = [&](int k) {
-            return reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
-                                             static_cast<std::ptrdiff_t>(wy + k) * target->pitch);
-        };
-        Uint32* line = direct ? rowAt(0) + x0 : line_.data();
+        if (wy < 0 || wy + scale > target.h) continue;
         const Colour* src = shown_.row(y);
-        for (int x = 0; x < shown_.width(); ++x) {
-            const Colour c = src[x];
-            const Uint32 px = static_cast<Uint32>((c & 255) >> rloss) << rshift |
-                              static_cast<Uint32>((c >> 8 & 255) >> gloss) << gshift |
-                              static_cast<Uint32>((c >> 16 & 255) >> bloss) << bshift | alpha;
-            for (int k = 0; k < scale; ++k) line[x * scale + k] = px;
+        Uint32* px = converted_.data();
+        if (rgb) {
+            for (int x = 0; x < w; ++x)
+                px[x] = (src[x] & 0xFF) << 16 | (src[x] & 0xFF00) | (src[x] >> 16 & 0xFF) | alpha;
+        } else if (bgr) {
+            for (int x = 0; x < w; ++x) px[x] = (src[x] & 0xFFFFFF) | alpha;
+        } else {
+            for (int x = 0; x < w; ++x) {
+                const Colour c = src[x];
+                px[x] = static_cast<Uint32>((c & 255) >> rloss) << rshift |
+                        static_cast<Uint32>((c >> 8 & 255) >> gloss) << gshift |
+                        static_cast<Uint32>((c >> 16 & 255) >> bloss) << bshift | alpha;
+            }
+        }
+        // The usual case, the whole width on screen: scaled straight into the first window row,
+        // which the others then copy.
+        auto rowAt = [&](int k) {
+            return reinterpret_cast<Uint32*>(static_cast<Uint8*>(target.pixels) +
+                                             static_cast<std::ptrdiff_t>(wy + k) * target.pitch);
+        };
+        const bool direct = skip == 0 && count == fw;
+        Uint32* line = direct ? rowAt(0) + x0 : line_.data();
+        if (scale == 2) {
+            for (int x = 0; x < w; ++x) line[2 * x] = line[2 * x + 1] = px[x];
+        } else if (scale == 3) {
+            for (int x = 0; x < w; ++x) line[3 * x] = line[3 * x + 1] = line[3 * x + 2] = px[x];
+        } else {
+            for (int x = 0; x < w; ++x)
+                for (int k = 0; k < scale; ++k) line[x * scale + k] = px[x];
         }
         for (int k = direct ? 1 : 0; k < scale; ++k)
             std::memcpy(rowAt(k) + x0, line + skip, static_cast<std::size_t>(count) * 4);
     }
-    SDL_UnlockSurface(target);
-    SDL_UpdateWindowSurface(window_);
 }
 
 void SdlHost::idleUntil(Millis due) {

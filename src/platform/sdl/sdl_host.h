@@ -14,6 +14,7 @@
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/window_settings.h"
 
+struct SDL_Surface;
 struct SDL_Window;
 
 namespace kv {
@@ -56,14 +57,21 @@ class SdlHost final : public Host {
     RealClock clock_;
     FramePlace place() const;
     void toGame(int wx, int wy, int& gx, int& gy) const;
+    // The whole window: borders and the picture.
     void redraw();
+    // Rows [from, to) of the picture into the locked window surface.
+    void paintRows(SDL_Surface& target, const FramePlace& p, int from, int to);
 
     SDL_Window* window_ = nullptr;
     SdlInput input_;
     bool fullscreen_ = false;
     bool quitDuringDialog_ = false;
-    Surface shown_;  // the last frame shown: an unchanged frame is not drawn again
-    std::vector<std::uint32_t> line_;  // one scaled row, reused
+    Surface shown_;  // the last frame shown: only rows that differ from it are drawn again
+    const SDL_Surface* drawnOn_ = nullptr;  // the window surface redraw() last filled, and its size
+    struct {
+        int x, y, w, h;
+    } drawnSize_{};
+    std::vector<std::uint32_t> converted_, line_;  // one row in the window's pixels, and scaled
     std::shared_ptr<SdlAudio> audio_;
 };
 
