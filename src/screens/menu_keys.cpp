@@ -16,9 +16,10 @@ bool shown(const Control* c) {
 
 }  // namespace
 
-bool MenuKeyDown(std::span<const MenuItem> items, int key) {
-    if (key != keys::Up && key != keys::Down && key != keys::Enter && key != keys::Space)
-        return false;
+bool MenuKeyDown(std::span<const MenuItem> items, int key, ChooseKeys choose) {
+    const bool chooses =
+        key == keys::Enter || (key == keys::Space && choose == ChooseKeys::EnterOrSpace);
+    if (key != keys::Up && key != keys::Down && !chooses) return false;
     std::vector<const MenuItem*> open;
     for (const MenuItem& item : items)
         if (shown(item.control)) open.push_back(&item);
@@ -28,7 +29,7 @@ bool MenuKeyDown(std::span<const MenuItem> items, int key) {
     for (int i = 0; i < count && lit < 0; ++i)
         if (open[i]->lit()) lit = i;
 
-    if (key == keys::Enter || key == keys::Space) {
+    if (chooses) {
         if (lit < 0) return false;
         open[lit]->choose();
         return true;

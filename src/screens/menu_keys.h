@@ -17,8 +17,12 @@ struct MenuItem {
     std::function<void()> choose;      // what a click on it does
 };
 
+// Which keys choose. A window where Space is typed into a text box takes Enter only.
+enum class ChooseKeys { EnterOrSpace, Enter };
+
 // One key press for the menu. Returns true when the menu used the key; any other key, and Enter
 // or Space while nothing is highlighted, is left to the window's own handlers.
-bool MenuKeyDown(std::span<const MenuItem> items, int key);
+bool MenuKeyDown(std::span<const MenuItem> items, int key,
+                 ChooseKeys choose = ChooseKeys::EnterOrSpace);
 
 }  // namespace kv

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "screens/game_menu.h"
+#include "screens/menu_keys.h"
 #include "support/app_fixture.h"
 
 namespace kv {
@@ -90,6 +91,28 @@ TEST_F(MenuKeys, UpAndDownMoveTheMouseHighlightAndEnterChoosesIt) {
     // The items are gone while the curtain rises: the keys find nothing to move over.
     press(keys::Down);
     EXPECT_EQ(lit(), "novahra");
+}
+
+TEST(MenuKeyDown, PassesOverHiddenItemsAndCanLeaveSpaceToATextBox) {
+    PictureBox a("a"), b("b"), c("c");
+    for (PictureBox* item : {&a, &b, &c}) item->move(0, 0, 10, 10);
+    int litOne = -1, chosen = -1;
+    MenuItem items[3];
+    PictureBox* boxes[] = {&a, &b, &c};
+    for (int i = 0; i < 3; ++i)
+        items[i] = {boxes[i], [&, i] { return litOne == i; }, [&, i] { litOne = i; },
+                    [&, i] { chosen = i; }};
+    b.visible = false;
+    EXPECT_TRUE(MenuKeyDown(items, keys::Down));
+    EXPECT_TRUE(MenuKeyDown(items, keys::Down));
+    EXPECT_EQ(litOne, 2);  // b is hidden
+    EXPECT_FALSE(MenuKeyDown(items, keys::Space, ChooseKeys::Enter));
+    EXPECT_EQ(chosen, -1);
+    EXPECT_TRUE(MenuKeyDown(items, keys::Enter, ChooseKeys::Enter));
+    EXPECT_EQ(chosen, 2);
+    EXPECT_FALSE(MenuKeyDown(items, keys::Left));
+    a.visible = c.visible = false;
+    EXPECT_FALSE(MenuKeyDown(items, keys::Down));
 }
 
 TEST_F(MenuKeys, EscInTheMainMenuArmsNoPause) {
