@@ -2,8 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: run test build game clean deps play-deps sanitize bench fuzz fuzz-ci valgrind
+.PHONY: run test build game install clean deps play-deps sanitize bench fuzz fuzz-ci valgrind
 
 deps:
 	@scripts/install-deps
@@ -14,9 +15,13 @@ play-deps:
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
-# Only what playing needs: the game, its levels and its tunes.
+# Only what playing needs: the game, its levels, its tunes and its icons.
 game: play-deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target kvorlin levels tunes
+	cmake --build $(BUILD) -j $(JOBS) --target kvorlin levels tunes desktop_icons
+
+# The game, its files, desktop entry, metainfo and icons under PREFIX (DESTDIR is honoured).
+install: game
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Configured again so that tests left out by a play-only first build (no GoogleTest yet) come in.
 build: deps

@@ -47,7 +47,7 @@ Picture gameMenuTitle(const TextRenderer& text) {
     return std::make_shared<const Surface>(std::move(s));
 }
 
-Picture gameMenuItem(const TextRenderer& text, GameMenuItem item) {
+Picture gameMenuItem(const TextRenderer& text, GameMenuItem item, bool highlighted) {
     struct Look {
         const char* words;
         int w, h;
@@ -58,7 +58,16 @@ Picture gameMenuItem(const TextRenderer& text, GameMenuItem item) {
                       : item == GameMenuItem::Menu   ? Look{"MENU", 57, 14, {0, 0, 57, 13}}
                                                      : Look{"EXIT", 50, 19, {0, 0, 50, 19}};
     Surface s(look.w, look.h, White);
-    drawLettering(s, text, look.letters, look.words, redLetters(look.h >= 19 ? 12 : 10));
+    Lettering letters = redLetters(look.h >= 19 ? 12 : 10);
+    if (highlighted) {
+        // A pale gold band behind the words; it stays within the item's own picture.
+        fillRoundRect(s, 0, 0, look.w, look.h, 4, rgb(255, 238, 176));
+        letters.fill = {rgb(236, 70, 40), rgb(170, 0, 0), rgb(90, 0, 0)};
+        letters.outline = rgb(40, 0, 0);
+        letters.shadow = Gold;
+        letters.shadowAlpha = 255;
+    }
+    drawLettering(s, text, look.letters, look.words, letters);
     return std::make_shared<const Surface>(std::move(s));
 }
 

@@ -14,7 +14,8 @@ Picture gameMenuTitle(const TextRenderer& text);
 enum class GameMenuItem { Continue, Menu, Exit };
 // The items in red lettering on white: CONTINUE 107 x 19 (`Picture7`), MENU 57 x 14
 // (`Picture8`), EXIT 50 x 19 (`Picture5`). The letters keep clear of the rows a neighbour covers
-// where the items overlap in the finished box.
-Picture gameMenuItem(const TextRenderer& text, GameMenuItem item);
+// where the items overlap in the finished box. Highlighted (by the menu keys): deeper red with a
+// golden glow on a pale gold band.
+Picture gameMenuItem(const TextRenderer& text, GameMenuItem item, bool highlighted = false);
 
 }  // namespace kv

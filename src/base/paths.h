@@ -1,8 +1,10 @@
 #pragma once
 // Where the game's files are: program assets (level pictures, tunes) are only read; writable
 // data (settings, high scores, working copies) goes to its own folder. Both are the program
-// folder for a portable copy; an installed game can move the writable data with one argument.
+// folder for a portable copy; an installed game, or a copy in a folder the player cannot write
+// to, keeps its writable data in the player's own data folder.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -27,5 +29,32 @@ class Paths {
     std::filesystem::path assets_;
     std::filesystem::path data_;
 };
+
+// The folder of the game's assets as found from the executable's folder: grafix/ beside it (a
+// portable copy, the build tree), or `installedAssets` (relative to the executable's folder,
+// "../share/kvorlin") when only that holds grafix/.
+struct AssetFolder {
+    std::filesystem::path folder;
+    bool installed = false;
+};
+AssetFolder findAssets(const std::filesystem::path& executableFolder,
+                       const std::filesystem::path& installedAssets);
+
+// The player's data folder: $XDG_DATA_HOME/kvorlin, or ~/.local/share/kvorlin when that is unset
+// or not an absolute path (null or empty texts count as unset).
+std::filesystem::path userDataFolder(const char* xdgDataHome, const char* home);
+
+// Writable data stays with the assets of a portable copy whose folder takes files, and goes to
+// `userData` otherwise (an installed game always).
+Paths choosePaths(const AssetFolder& assets, const std::filesystem::path& userData,
+                  const std::function<bool(const std::filesystem::path&)>& takesFiles);
+
+// Whether a file can be created in the folder: tried, not guessed from permission bits, which
+// mislead for root, read-only mounts and access lists.
+bool folderTakesFiles(const std::filesystem::path& folder);
+
+// Creates the data folder and its grafix/ and music/ for the working copies. Throws FileError
+// naming the folder.
+void prepareDataFolder(const Paths& paths);
 
 }  // namespace kv

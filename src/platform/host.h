@@ -20,6 +20,8 @@ class InputSink {
     virtual void mouseDown(int x, int y) = 0;
     virtual void mouseMove(int x, int y) = 0;
     virtual void closeRequested() = 0;
+    // The OS window lost the keyboard focus.
+    virtual void focusLost() {}
 };
 
 class Host {
@@ -37,6 +39,9 @@ class Host {
     virtual std::unique_ptr<MusicPlayer> makeMusicPlayer() = 0;
     // A problem the player should see: a dialog in the window and a line on stderr.
     virtual void showError(const std::string& message) = 0;
+    // Whether the program was asked to end (window closed, SIGTERM, SIGINT) while an error
+    // dialog was open.
+    virtual bool quitDuringDialog() const { return false; }
 };
 
 // Virtual key codes of the game.

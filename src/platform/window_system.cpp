@@ -240,4 +240,8 @@ void WindowSystem::closeRequested() {
     if (onClose) onClose();
 }
 
+void WindowSystem::focusLost() {
+    if (onFocusLost) onFocusLost();
+}
+
 }  // namespace kv

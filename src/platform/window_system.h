@@ -83,6 +83,7 @@ class WindowSystem final : public InputSink {
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void closeRequested() override;
+    void focusLost() override;
     // Clicks and moves addressed to a control by name (script driver).
     void click(Window& w, Control& c);
     void move(Window& w, Control& c);
@@ -90,8 +91,9 @@ class WindowSystem final : public InputSink {
     // After this, nothing is loaded anew and step() runs nothing: the program is over.
     void stop() { stopped_ = true; }
 
-    // What closing the OS window does.
+    // What closing the OS window does, and what losing its focus does.
     std::function<void()> onClose;
+    std::function<void()> onFocusLost;
 
   private:
     struct Busy {

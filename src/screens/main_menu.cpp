@@ -3,6 +3,7 @@
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
 #include "persist/settings_holder.h"
+#include "screens/menu_keys.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 
@@ -54,6 +55,26 @@ void MenuHover(App& app, PictureBox* item) {
                  {f.credits, f.creb, f.cren},
                  {f.konec, f.konb, f.konn}};
     for (const auto& l : looks) l.item->picture = (l.item == item ? l.lit : l.normal)->picture;
+}
+
+bool MainMenuKey(App& app, int key) {
+    if (!app.state.inMainMenu) return false;
+    MainWindow& f = app.windows.loaded(app.Form1);
+    const struct {
+        PictureBox* item;
+        const PictureBox* lit;
+        void (*click)(App&);
+    } rows[] = {{f.novahra, f.nhn, NovahraClick},
+                {f.napoveda, f.napn, NapovedaClick},
+                {f.credits, f.cren, CreditsClick},
+                {f.konec, f.konn, KonecClick}};
+    MenuItem items[std::size(rows)];
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
+        items[i] = {r.item, [r] { return r.item->picture == r.lit->picture; },
+                    [&app, r] { MenuHover(app, r.item); }, [&app, r] { r.click(app); }};
+    }
+    return MenuKeyDown(items, key);
 }
 
 void MenuTick(App& app) {

@@ -16,5 +16,7 @@ void KonecClick(App& app);
 void SoundClick(App& app, bool turnOn);
 // The mouse over an item (or over the background when item is null).
 void MenuHover(App& app, PictureBox* item);
+// Up, Down and Enter over the four items while they are shown; true when the key was used.
+bool MainMenuKey(App& app, int key);
 
 }  // namespace kv

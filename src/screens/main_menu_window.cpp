@@ -93,12 +93,17 @@ void MainWindow::buildGameMenu() {
     menu->visible = false;
     Picture6 = &addPicture(*menu, "Picture6", 0, -30, 200, 29);
     Picture6->picture = gameMenuTitle(text);
+    for (bool lit : {false, true}) {
+        continueLooks[lit] = gameMenuItem(text, GameMenuItem::Continue, lit);
+        menuLooks[lit] = gameMenuItem(text, GameMenuItem::Menu, lit);
+        exitLooks[lit] = gameMenuItem(text, GameMenuItem::Exit, lit);
+    }
     Picture7 = &addPicture(*menu, "Picture7", 200, 40, 107, 19);
-    Picture7->picture = gameMenuItem(text, GameMenuItem::Continue);
+    Picture7->picture = continueLooks[0];
     Picture8 = &addPicture(*menu, "Picture8", -73, 57, 57, 14);
-    Picture8->picture = gameMenuItem(text, GameMenuItem::Menu);
+    Picture8->picture = menuLooks[0];
     Picture5 = &addPicture(*menu, "Picture5", 80, 100, 50, 19);
-    Picture5->picture = gameMenuItem(text, GameMenuItem::Exit);
+    Picture5->picture = exitLooks[0];
     Picture7->onClick = [this] { ResumeGame(app_); };
     Picture8->onClick = [this] { MenuItemClick(app_); };
     Picture5->onClick = [this] { ExitItemClick(app_); };

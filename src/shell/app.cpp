@@ -11,6 +11,7 @@
 #include "persist/score_window.h"
 #include "persist/settings_holder.h"
 #include "render/sprites.h"
+#include "screens/game_menu.h"
 #include "screens/intro_window.h"
 #include "shell/main_window.h"
 
@@ -36,6 +37,7 @@ App::App(Host& h, Paths p)
     for (Window* w : std::initializer_list<Window*>{&Form2, &checkpoint, &Form1, &score1})
         windows.add(*w);
     windows.onClose = [this] { cleanExit(); };
+    windows.onFocusLost = [this] { PauseOnFocusLoss(*this); };
 }
 
 App::~App() = default;
@@ -94,6 +96,9 @@ void App::warnOnce(const std::string& message) {
 
 void App::fail(const std::string& message) {
     host.showError(message);
+    // Asked to end while the dialog was open: the working copies go and the settings are kept,
+    // as at any other moment.
+    if (host.quitDuringDialog()) cleanExit();
     endProgram(1);
 }
 

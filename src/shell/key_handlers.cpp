@@ -7,6 +7,7 @@
 #include "player/controls.h"
 #include "render/stats_panel.h"
 #include "screens/game_menu.h"
+#include "screens/main_menu.h"
 #include "shell/app.h"
 #include "shell/frame_loop.h"
 
@@ -20,7 +21,7 @@ struct KeyAction {
 
 // Every row whose key matches runs, top to bottom: one Space may end the boss speech and jump.
 const KeyAction KeyDownActions[] = {
-    {keys::Esc, TogglePause},
+    {keys::Esc, TogglePauseInPlay},
     {keys::Space, StartBossFight},
     {keys::S, ToggleStatsPanel},
     {keys::Left, [](App& app) { StartWalking(app, Dir::Left); }},
@@ -47,6 +48,8 @@ void run(const KeyAction (&table)[N], App& app, int key) {
 }  // namespace
 
 void Form1KeyDown(App& app, int key) {
+    // A key the open menu uses (Up, Down, Enter, Space on a highlighted item) goes no further.
+    if (MainMenuKey(app, key) || GameMenuKey(app, key)) return;
     run(KeyDownActions, app, key);
 }
 

@@ -66,6 +66,8 @@ class MainWindow final : public Window {
     PictureBox* Picture6 = nullptr;  // title
     PictureBox* Picture7 = nullptr;  // CONTINUE
     PictureBox* Picture8 = nullptr;  // MENU
+    // The items' looks, plain and highlighted by the menu keys: CONTINUE, MENU, EXIT.
+    Picture continueLooks[2], menuLooks[2], exitLooks[2];
 
     // Sprite frames: hidden source pictures, and the current pictures the renderer copies.
     PictureBox *lw1 = nullptr, *lb1 = nullptr, *lw2 = nullptr, *lb2 = nullptr;

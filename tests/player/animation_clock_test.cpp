@@ -198,6 +198,7 @@ TEST_F(AnimationClock, TheBlinkEndsVisibleWhateverItStartedFrom) {
 }
 
 TEST_F(AnimationClock, RunsOnTimer2AndFreezesWhilePaused) {
+    s.inMainMenu = false;  // Esc pauses play only
     s.walkDirection = Dir::Left;
     game.driver.wait(150);
     EXPECT_EQ(player(), "l1");

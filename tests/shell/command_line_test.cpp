@@ -49,9 +49,9 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, std::string("kvorlin ") + KVORLIN_VERSION + "\n");
 
-    const Outcome bad = kvorlin(scratch, "--fullscreen");
+    const Outcome bad = kvorlin(scratch, "--full-screen");
     EXPECT_EQ(bad.code, 2);
-    EXPECT_NE(bad.err.find("bad option --fullscreen"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("bad option --full-screen"), std::string::npos) << bad.err;
     EXPECT_NE(bad.err.find("usage: kvorlin"), std::string::npos);
     EXPECT_EQ(bad.out, "");
 
@@ -59,6 +59,8 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     EXPECT_EQ(kvorlin(scratch, "--headless --program-dir").code, 2);
     // A script goes with the headless run only.
     EXPECT_EQ(kvorlin(scratch, "--script x.kvs").code, 2);
+    EXPECT_EQ(kvorlin(scratch, "--scale 0").code, 2);
+    EXPECT_EQ(kvorlin(scratch, "--scale 9").code, 2);
 }
 
 TEST(CommandLine, HeadlessRunTakesItsExitCodeFromTheScript) {
