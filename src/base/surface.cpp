@@ -24,6 +24,7 @@ void Surface::fillRect(int x, int y, int w, int h, Colour c) {
     using Wide = std::int64_t;
     const Wide x0 = std::max<Wide>(x, 0), y0 = std::max<Wide>(y, 0);
     const Wide x1 = std::min<Wide>(Wide{x} + w, width_), y1 = std::min<Wide>(Wide{y} + h, height_);
+    if (x0 >= x1) return;
     for (Wide yy = y0; yy < y1; ++yy)
         std::fill(row(static_cast<int>(yy)) + x0, row(static_cast<int>(yy)) + x1, c);
 }

@@ -101,6 +101,16 @@ void ScoreWindow::onLoad() {
     if (offer) setFocus(Text1);
 }
 
+namespace {
+
+// A link, a folder or a read-only table is the player's business: it is never replaced.
+void saveTable(const fs::path& file, const ScoreTable& table) {
+    checkRewritable(file);
+    writeFileAtomic(file, formatHighScores(table));
+}
+
+}  // namespace
+
 void ScoreWindow::readTable() {
     const fs::path file = app_.paths.data("\\extract.ext");
     std::string bytes;
@@ -123,7 +133,7 @@ void ScoreWindow::readTable() {
                                                  std::to_string(TableRows) + " rows") +
               "; the missing rows are filled in");
     try {
-        writeFileAtomic(file, formatHighScores(table));
+        saveTable(file, table);
     } catch (const FileError& e) {
         app_.warn(std::string(e.what()) + " (high-score table not saved)");
     }
@@ -168,7 +178,7 @@ void ScoreWindow::Confirm() {
         return;
     }
     try {
-        writeFileAtomic(file, formatHighScores(table));
+        saveTable(file, table);
     } catch (const FileError& e) {
         app_.host.showError(std::string(e.what()) + "; the high-score table was not saved");
     }

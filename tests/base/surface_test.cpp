@@ -28,6 +28,9 @@ TEST(Surface, PixelOutsideReadsMinusOneAndWritesOutsideAreIgnored) {
     s.setPixel(-1, 0, 0);
     s.setPixel(3, 1, 0);
     s.fillRect(-10, -10, 5, 5, 0);
+    // Wholly right of or below the picture: nothing drawn (and nothing written past a row).
+    s.fillRect(5, 0, 4, 2, 0);
+    s.fillRect(0, 7, 4, 2, 0);
     EXPECT_EQ(s, before);
     EXPECT_EQ(Surface(0, 5).pixel(0, 0), -1);
 }

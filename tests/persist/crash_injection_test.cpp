@@ -1,11 +1,12 @@
-// Saves killed at random moments: the settings file is always whole, old or new, and the next
-// start clears the temporaries the killed saves left.
+// Saves killed at random moments: the settings file and the high-score table are always whole, old
+// or new, and the next start clears the temporaries the killed saves left.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <random>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "base/files.h"
 #include "base/profile.h"
+#include "persist/high_scores.h"
 #include "support/app_fixture.h"
 
 namespace kv {
@@ -23,30 +25,25 @@ namespace fs = std::filesystem;
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
 
-int temporariesIn(const fs::path& folder) {
+int temporariesIn(const fs::path& folder, const std::string& name) {
     int n = 0;
     for (const auto& e : fs::directory_iterator(folder))
-        if (e.path().filename().string().rfind(".sys.ini.tmp", 0) == 0) ++n;
+        if (e.path().filename().string().rfind("." + name + ".tmp", 0) == 0) ++n;
     return n;
 }
 
-TEST(CrashInjection, SettingsSurviveAKillAtAnyMomentOfASave) {
+// Kills a child that saves `file` for ever, one version and then the other, 200 times at random
+// moments; every survivor must be one version or the other, and the next start clears the
+// temporaries the killed saves left.
+void killWhileSaving(test::HeadlessGame& game, const fs::path& file,
+                     const std::function<void(bool fresh)>& save) {
     constexpr int kKills = 200;
-    test::HeadlessGame game({.sysIni = test::PlainSettings});
-    const fs::path ini = game.path("/sys.ini");
-    // Two versions of the same keys and different lengths, so that half of either shows.
-    const Keys oldKeys = {
-        {"firstrun", "no"}, {"speed", "25"}, {"Nastaveni2", "program"}, {"Nastaveni9", ":-)))"}};
-    const Keys newKeys = {{"firstrun", "no"},
-                          {"speed", "1000"},
-                          {"Nastaveni2", "udělán až"},
-                          {"Nastaveni9", "-1500"}};
-    fs::remove(ini);
-    writeProfileStrings(ini, "KV", newKeys);
-    const std::string newBytes = readFile(ini);
-    fs::remove(ini);
-    writeProfileStrings(ini, "KV", oldKeys);
-    const std::string oldBytes = readFile(ini);
+    fs::remove(file);
+    save(true);
+    const std::string newBytes = readFile(file);
+    fs::remove(file);
+    save(false);
+    const std::string oldBytes = readFile(file);
     ASSERT_NE(oldBytes, newBytes);
 
     std::mt19937 random(20240611);
@@ -56,16 +53,14 @@ TEST(CrashInjection, SettingsSurviveAKillAtAnyMomentOfASave) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // Saves for ever, each version in turn, until killed.
-            for (bool fresh = readFile(ini) == oldBytes;; fresh = !fresh)
-                writeProfileStrings(ini, "KV", fresh ? newKeys : oldKeys);
+            for (bool fresh = readFile(file) == oldBytes;; fresh = !fresh) save(fresh);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
         if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ++kills;
-        const std::string now = readFile(ini);
+        const std::string now = readFile(file);
         if (now == oldBytes)
             ++olds;
         else if (now == newBytes)
@@ -73,17 +68,43 @@ TEST(CrashInjection, SettingsSurviveAKillAtAnyMomentOfASave) {
         else
             ++invalid;
     }
-    const int leftBehind = temporariesIn(game.folder.path());
+    const std::string name = file.filename().string();
+    const int leftBehind = temporariesIn(file.parent_path(), name);
     game.start();
-    std::cout << "crash injection: kills=" << kills << " old=" << olds << " new=" << news
-              << " invalid=" << invalid << " temporaries left=" << leftBehind
-              << " after the next start=" << temporariesIn(game.folder.path()) << std::endl;
+    std::cout << "crash injection, " << name << ": kills=" << kills << " old=" << olds
+              << " new=" << news << " invalid=" << invalid << " temporaries left=" << leftBehind
+              << " after the next start=" << temporariesIn(file.parent_path(), name) << std::endl;
     EXPECT_EQ(kills, kKills);
     EXPECT_EQ(invalid, 0);
     EXPECT_GT(olds, 0);
     EXPECT_GT(news, 0);
-    EXPECT_EQ(temporariesIn(game.folder.path()), 0);
+    EXPECT_EQ(temporariesIn(file.parent_path(), name), 0);
     EXPECT_FALSE(game.app.ended());
+}
+
+TEST(CrashInjection, SettingsSurviveAKillAtAnyMomentOfASave) {
+    test::HeadlessGame game({.sysIni = test::PlainSettings});
+    // Two versions of the same keys and different lengths, so that half of either shows.
+    const Keys oldKeys = {
+        {"firstrun", "no"}, {"speed", "25"}, {"Nastaveni2", "program"}, {"Nastaveni9", ":-)))"}};
+    const Keys newKeys = {{"firstrun", "no"},
+                          {"speed", "1000"},
+                          {"Nastaveni2", "udělán až"},
+                          {"Nastaveni9", "-1500"}};
+    const fs::path ini = game.path("/sys.ini");
+    killWhileSaving(game, ini,
+                    [&](bool fresh) { writeProfileStrings(ini, "KV", fresh ? newKeys : oldKeys); });
+}
+
+TEST(CrashInjection, TheHighScoreTableSurvivesAKillAtAnyMomentOfASave) {
+    test::HeadlessGame game({.sysIni = test::PlainSettings});
+    ScoreTable oldTable = completeTable({});
+    ScoreTable newTable = oldTable;
+    insertRow(newTable, 0, {"Kvído, ten první", "250"});
+    const fs::path table = game.path("/extract.ext");
+    killWhileSaving(game, table, [&](bool fresh) {
+        writeFileAtomic(table, formatHighScores(fresh ? newTable : oldTable));
+    });
 }
 
 }  // namespace

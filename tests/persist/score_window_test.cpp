@@ -229,6 +229,16 @@ TEST_F(HighScoreWindow, FailedSaveKeepsTheOldTableAndSaysSo) {
     EXPECT_EQ(row(0), "DRAVEX|100");
     EXPECT_TRUE(std::filesystem::is_directory(game.path("/extract.ext")));
     EXPECT_EQ(game.host.errors().size(), 2u);
+
+    // Nor is a read-only one: the player made it so.
+    app.windows.click(w, *w.Label3);
+    std::filesystem::remove(game.path("/extract.ext"));
+    store(old);
+    std::filesystem::permissions(game.path("/extract.ext"), std::filesystem::perms::owner_read);
+    endGame(100, 0);
+    key(keys::Enter);
+    EXPECT_EQ(game.bytes("/extract.ext"), old);
+    EXPECT_EQ(game.host.errors().size(), 3u);
 }
 
 }  // namespace
