@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/tick_timing.h"
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
 #include "platform/headless/headless_host.h"
@@ -102,25 +103,12 @@ int main(int argc, char** argv) {
     kv::App app(host, dir);
     enterFight(app);
     const int frames = argc > 1 ? std::atoi(argv[1]) : 10000;
-    std::vector<double> ms;
-    ms.reserve(frames);
-    for (int i = 0; i < frames; ++i) {
-        host.virtualClock().advanceTo(host.clock().ticks() + 26);
-        app.windows.pump(false);
-        playerMoves(app);
-        const auto t0 = std::chrono::steady_clock::now();
-        kv::GameTick(app);
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
-                .count());
-    }
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
+    const bench::TickTimes t =
+        bench::timeGameTicks(app, host, frames, [&](int) { playerMoves(app); });
     std::printf(
         "GameTick over %d frames of the boss fight (score %s, boss at %d): median %.4f ms, p99 "
         "%.4f ms, worst %.3f ms\n",
-        frames, app.Form1.score->caption.c_str(), app.state.bossX, sorted[sorted.size() / 2],
-        sorted[sorted.size() * 99 / 100], sorted.back());
+        frames, app.Form1.score->caption.c_str(), app.state.bossX, t.median, t.p99, t.worst);
     fs::remove_all(dir);
     return 0;
 }

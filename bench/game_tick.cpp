@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "bench/tick_timing.h"
 #include "driver/script_driver.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
@@ -43,26 +44,14 @@ int main(int argc, char** argv) {
     kv::Form1KeyDown(app, kv::keys::Right);
 
     const int frames = argc > 2 ? std::atoi(argv[2]) : 10000;
-    std::vector<double> ms;
-    ms.reserve(frames);
-    for (int i = 0; i < frames; ++i) {
-        host.virtualClock().advanceTo(host.clock().ticks() + 26);
-        app.windows.pump(false);
+    const bench::TickTimes t = bench::timeGameTicks(app, host, frames, [&](int i) {
         if (i % 40 == 0) kv::Form1KeyDown(app, kv::keys::Space);
         if (app.state.lives < 1) app.state.lives = 3;  // keep playing
-        const auto t0 = std::chrono::steady_clock::now();
-        kv::GameTick(app);
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
-                .count());
-    }
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
+    });
     std::printf(
         "GameTick over %d frames (level %d at the end, x %d): median %.4f ms, p99 %.4f ms, worst "
         "%.3f ms\n",
-        frames, app.state.levelNumber, app.state.playerX + app.state.scrollX,
-        sorted[sorted.size() / 2], sorted[sorted.size() * 99 / 100], sorted.back());
+        frames, app.state.levelNumber, kv::playerLevelX(app.state), t.median, t.p99, t.worst);
     fs::remove_all(dir);
     return 0;
 }
