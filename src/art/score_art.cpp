@@ -54,4 +54,10 @@ Picture scoreOkButton(const TextRenderer& text) {
     return std::make_shared<const Surface>(std::move(s));
 }
 
+Picture scoreOkButtonLit(const TextRenderer& text) {
+    Surface s(71, 37, White);
+    drawButton(s, text, {0, 0, 71, 37}, rgb(90, 160, 250), "OK ?", 21);
+    return std::make_shared<const Surface>(std::move(s));
+}
+
 }  // namespace kv

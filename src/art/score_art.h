@@ -15,5 +15,7 @@ Picture scoreTitle(const TextRenderer& text);
 Picture nameEntryPanel(const TextRenderer& text);
 // 71 x 37, the confirm picture `command1`: a blue button reading "OK ?".
 Picture scoreOkButton(const TextRenderer& text);
+// 71 x 37, the same button lit, for the mouse over it or the menu keys on it.
+Picture scoreOkButtonLit(const TextRenderer& text);
 
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "base/files.h"
+#include "screens/menu_keys.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 
@@ -18,6 +19,7 @@ namespace fs = std::filesystem;
 constexpr Colour Navy = rgb(0, 0, 128);
 constexpr Colour Silver = rgb(192, 192, 192);
 constexpr Colour Red = rgb(255, 0, 0);
+constexpr Colour LitBlue = rgb(0, 96, 255);
 
 // Seven rows never need much: a huge file is not read past this.
 constexpr std::size_t ReadLimit = 16 * 1024 * 1024;
@@ -49,7 +51,8 @@ void ScoreWindow::build() {
     caption = "High Score";
     if (!art_.background) {
         const TextRenderer& text = app_.text;
-        art_ = {scoreBackground(text), scoreTitle(text), nameEntryPanel(text), scoreOkButton(text)};
+        art_ = {scoreBackground(text), scoreTitle(text), nameEntryPanel(text), scoreOkButton(text),
+                scoreOkButtonLit(text)};
     }
     client().picture = art_.background;
 
@@ -76,6 +79,7 @@ void ScoreWindow::build() {
     Label3->transparent = true;
     Label3->style.size = 9;
     Label3->onClick = [this] { GameMenu(); };
+    Label3->onMouseMove = [this](int, int) { Highlight(Label3); };
 
     Picture1 = &addPicture(client(), "Picture1", 88, 24, 425, 265);
     Picture1->picture = art_.panel;
@@ -87,6 +91,8 @@ void ScoreWindow::build() {
     command1 = &addPicture(*Picture1, "command1", 176, 160, 71, 37);
     command1->picture = art_.ok;
     command1->onClick = [this] { Confirm(); };
+    command1->onMouseMove = [this](int, int) { Highlight(command1); };
+    Picture1->onMouseMove = [this](int, int) { Highlight(nullptr); };
 }
 
 void ScoreWindow::onLoad() {
@@ -99,6 +105,22 @@ void ScoreWindow::onLoad() {
     const bool offer = scoreNumber(hiscr[TableRows - 1]->caption) < finalScore;
     Picture1->visible = offer;
     if (offer) setFocus(Text1);
+    // The menu keys; typing still goes to the name box.
+    keyPreview = true;
+}
+
+void ScoreWindow::onKeyDown(int key) {
+    const MenuItem items[] = {{command1, [this] { return command1->picture == art_.okLit; },
+                               [this] { Highlight(command1); }, [this] { Confirm(); }},
+                              {Label3, [this] { return Label3->foreColour == LitBlue; },
+                               [this] { Highlight(Label3); }, [this] { GameMenu(); }}};
+    // While a name is typed, Space is a letter of it; Enter with nothing lit still confirms.
+    MenuKeyDown(items, key, Picture1->visible ? ChooseKeys::Enter : ChooseKeys::EnterOrSpace);
+}
+
+void ScoreWindow::Highlight(const Control* item) {
+    command1->picture = item == command1 ? art_.okLit : art_.ok;
+    Label3->foreColour = item == Label3 ? LitBlue : Navy;
 }
 
 namespace {

@@ -28,18 +28,21 @@ class ScoreWindow final : public Window {
     int finalScore = 0;
 
     void onLoad() override;
+    void onKeyDown(int key) override;
 
     // The confirm of the name entry (the OK picture, or Enter in the name box).
     void Confirm();
     // "Game Menu": a new main window.
     void GameMenu();
+    // Lights one of OK and "Game Menu" (nullptr: neither), as the mouse over it or Up/Down do.
+    void Highlight(const Control* item);
 
   protected:
     void build() override;
 
   private:
     struct Art {
-        Picture background, title, panel, ok;
+        Picture background, title, panel, ok, okLit;
     };
     // The table as the labels show it.
     ScoreTable shownTable() const;

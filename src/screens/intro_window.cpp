@@ -4,6 +4,7 @@
 
 #include "art/intro_art.h"
 #include "persist/settings_holder.h"
+#include "screens/menu_keys.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr Colour Black = rgb(0, 0, 0);
 constexpr Colour Grey = rgb(128, 128, 128);
+constexpr Colour LitGrey = rgb(230, 230, 230);
 
 }  // namespace
 
@@ -54,6 +56,8 @@ void IntroWindow::build() {
     Label3->transparent = true;
     Label3->style.size = 8;
     Label3->onClick = [this] { Reset(); };
+    Label3->onMouseMove = [this](int, int) { HighlightReset(true); };
+    Picture1[0]->onMouseMove = [this](int, int) { HighlightReset(false); };
     Label1 = &addLabel(*Picture1[0], "Label1", 56, 40 + 80, 65, 25, "");
     Label1->visible = false;
     Picture2 = &addPicture(*Picture1[1], "Picture2", 336, 312 - 152, 297, 34);
@@ -101,7 +105,19 @@ void IntroWindow::AnimationTick() {
 }
 
 void IntroWindow::onKeyDown(int key) {
+    // Space chooses "Reset" only once the keys or the mouse have lit it; otherwise it skips.
+    const MenuItem items[] = {{Label3, [this] { return ResetLit(); },
+                               [this] { HighlightReset(true); }, [this] { Reset(); }}};
+    if (MenuKeyDown(items, key)) return;
     if (key == keys::Space) OpenMainWindow();
+}
+
+void IntroWindow::HighlightReset(bool lit) {
+    Label3->foreColour = lit ? LitGrey : Grey;
+}
+
+bool IntroWindow::ResetLit() const {
+    return Label3->foreColour == LitGrey;
 }
 
 void IntroWindow::OpenMainWindow() {

@@ -40,6 +40,9 @@ class IntroWindow final : public Window {
     void OpenMainWindow();
     // "Reset": the first-run test runs again.
     void Reset();
+    // Lights "Reset" or puts it back to its grey: the mouse over it, or Up/Down.
+    void HighlightReset(bool lit);
+    bool ResetLit() const;
 
   protected:
     void build() override;

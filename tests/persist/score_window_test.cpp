@@ -107,6 +107,45 @@ TEST_F(HighScoreWindow, ConfirmPutsTheResultAboveAnEqualRowInRed) {
     EXPECT_TRUE(w.visible);
 }
 
+TEST_F(HighScoreWindow, MenuKeysMoveTheMouseHighlightAndLeaveTheNameBoxItsSpace) {
+    store(tableBytes({900, 800, 700, 600, 500, 400, 300}));
+    endGame(650, 50);
+    ASSERT_TRUE(w.Picture1->visible);
+    const Picture ok = w.command1->picture;
+    app.windows.move(w, *w.command1);
+    EXPECT_NE(w.command1->picture, ok);
+    app.windows.move(w, *w.Label3);
+    EXPECT_EQ(w.command1->picture, ok);
+    EXPECT_NE(w.Label3->foreColour, Navy);
+    // Down wraps round to OK; Space on it is a letter of the name, not a choice.
+    key(keys::Down);
+    EXPECT_NE(w.command1->picture, ok);
+    EXPECT_EQ(w.Label3->foreColour, Navy);
+    key(keys::Space);
+    type(" X");
+    EXPECT_TRUE(w.Picture1->visible);
+    EXPECT_EQ(w.Text1->text, "DRAVEX X");
+    key(keys::Enter);
+    EXPECT_FALSE(w.Picture1->visible);
+    EXPECT_EQ(row(3), "DRAVEX X|600");
+    EXPECT_NE(game.bytes("/extract.ext").find("\"DRAVEX X\",\"600\""), std::string::npos);
+
+    // Without name entry only "Game Menu" is there, and Space chooses too.
+    store(tableBytes({900, 800, 700, 600, 500, 400, 300}));
+    app.windows.click(w, *w.Label3);
+    endGame(10, 50);
+    ASSERT_FALSE(w.Picture1->visible);
+    key(keys::Space);
+    EXPECT_EQ(app.windows.top(), &w);
+    key(keys::Down);
+    EXPECT_NE(w.Label3->foreColour, Navy);
+    key(keys::Enter);
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(app.windows.top(), &app.Form1);
+    EXPECT_TRUE(app.Form1.visible);
+    EXPECT_TRUE(app.state.inMainMenu);
+}
+
 TEST_F(HighScoreWindow, TheMinusHundredResultAndAnUnsortedTable) {
     store(tableBytes({0, 0, 0, 0, 0, 0, -100}));
     endGame(500, 600);

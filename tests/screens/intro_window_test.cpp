@@ -61,6 +61,26 @@ TEST_F(Intro, SpaceOpensTheMainWindowAtOnceOtherKeysNothing) {
     EXPECT_EQ(app.windows.top(), &app.Form1);
 }
 
+TEST_F(Intro, ResetTakesTheMenuKeysAndTheMouseHighlightButSpaceStillSkipsUnlessItIsLit) {
+    const Colour grey = w.Label3->foreColour;
+    app.windows.move(w, *w.Label3);
+    EXPECT_NE(w.Label3->foreColour, grey);
+    app.windows.move(w, *w.Picture1[0]);
+    EXPECT_EQ(w.Label3->foreColour, grey);
+    // Lit by the keys, Enter runs Reset.
+    app.windows.keyDown(keys::Down);
+    EXPECT_NE(w.Label3->foreColour, grey);
+    app.windows.keyDown(keys::Enter);
+    EXPECT_FALSE(w.isLoaded());
+    EXPECT_EQ(app.windows.top(), &app.Form2);
+    // The test's confirm brings a fresh intro: "Reset" grey, and Space skips it again.
+    app.windows.click(app.Form2, *app.Form2.Picture2);
+    ASSERT_EQ(app.windows.top(), &w);
+    EXPECT_EQ(w.Label3->foreColour, grey);
+    app.windows.keyDown(keys::Space);
+    EXPECT_EQ(app.windows.top(), &app.Form1);
+}
+
 TEST_F(Intro, ResetRunsTheFirstRunTestAgainFromItsStart) {
     app.windows.click(w, *w.Label3);
     EXPECT_FALSE(w.isLoaded());
