@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "bench/tick_timing.h"
+#include "game/frame_loop.h"
 #include "levels/level_files.h"
 #include "levels/setup_level.h"
 #include "platform/headless/headless_host.h"
 #include "platform/sdl/sdl_host.h"
 #include "shell/app.h"
-#include "shell/frame_loop.h"
 #include "shell/main_window.h"
 
 namespace fs = std::filesystem;

@@ -11,10 +11,10 @@
 
 #include "bench/tick_timing.h"
 #include "driver/script_driver.h"
+#include "game/frame_loop.h"
+#include "game/key_handlers.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
-#include "shell/frame_loop.h"
-#include "shell/key_handlers.h"
 #include "shell/main_window.h"
 
 namespace fs = std::filesystem;

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
+#include "game/frame_loop.h"
 #include "platform/headless/headless_host.h"
 #include "shell/app.h"
-#include "shell/frame_loop.h"
 #include "shell/main_window.h"
 
 namespace bench {

@@ -47,6 +47,11 @@ TEST(LayeringTest, LowerLayersIncludeNothingAboveThem) {
     const auto platform =
         offenders({"src/platform"}, std::regex(R"(^\s*#\s*include\s*"(?!base/|platform/))"), {});
     EXPECT_TRUE(platform.empty()) << platform.front();
+    // The shell (App, GameState, the windows' declarations) is what the subsystems stand on; the
+    // wiring that calls into them lives in game/.
+    const auto shell = offenders(
+        {"src/shell"}, std::regex(R"(^\s*#\s*include\s*"(?!base/|platform/|shell/))"), {});
+    EXPECT_TRUE(shell.empty()) << shell.front();
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include <unordered_set>
 #include <vector>
 
+#include "game/key_handlers.h"
 #include "levels/level_files.h"
 #include "levels/life_and_level.h"
 #include "levels/setup_level.h"
 #include "player/update_player.h"
 #include "player/walking.h"
-#include "shell/key_handlers.h"
 #include "support/app_fixture.h"
 
 namespace kv {

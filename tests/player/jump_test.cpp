@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/key_handlers.h"
 #include "player/collision_mask.h"
 #include "player/update_player.h"
-#include "shell/key_handlers.h"
 #include "support/play_fixture.h"
 
 namespace kv {

@@ -6,12 +6,12 @@
 #include "actors/boss_timer.h"
 #include "actors/fireballs.h"
 #include "actors/update_actors.h"
+#include "game/key_handlers.h"
 #include "levels/life_and_level.h"
 #include "platform/headless/recording_music.h"
 #include "player/animation_clock.h"
 #include "player/update_player.h"
 #include "shell/app.h"
-#include "shell/key_handlers.h"
 #include "shell/main_window.h"
 
 namespace kv::bot {

@@ -5,6 +5,8 @@
 #include "art/boss_art.h"
 #include "base/files.h"
 #include "base/numbers.h"
+#include "game/frame_loop.h"
+#include "game/key_handlers.h"
 #include "levels/level_start.h"
 #include "persist/settings_holder.h"
 #include "player/animation_clock.h"
@@ -13,8 +15,6 @@
 #include "render/sprites.h"
 #include "screens/intro_window.h"
 #include "shell/app.h"
-#include "shell/frame_loop.h"
-#include "shell/key_handlers.h"
 
 namespace kv {
 namespace {

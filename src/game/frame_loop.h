@@ -1,5 +1,6 @@
 #pragma once
-// The paced frame loop of the main window and its frame of play.
+// The paced frame loop of the main window, its frame of play and the speed keys: part of the
+// wiring that sits above every subsystem.
 namespace kv {
 
 class App;

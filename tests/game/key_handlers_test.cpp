@@ -1,6 +1,6 @@
 // The main window's keys, delivered as the platform delivers them: to the window on top, and only
 // while its key preview is on.
-#include "shell/key_handlers.h"
+#include "game/key_handlers.h"
 
 #include <gtest/gtest.h>
 

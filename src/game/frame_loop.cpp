@@ -1,4 +1,4 @@
-#include "shell/frame_loop.h"
+#include "game/frame_loop.h"
 
 #include "actors/ending.h"
 #include "actors/update_actors.h"

@@ -1,15 +1,15 @@
-#include "shell/key_handlers.h"
+#include "game/key_handlers.h"
 
 #include "actors/boss.h"
 #include "actors/ending.h"
 #include "actors/fireballs.h"
+#include "game/frame_loop.h"
 #include "levels/life_and_level.h"
 #include "player/controls.h"
 #include "render/stats_panel.h"
 #include "screens/game_menu.h"
 #include "screens/main_menu.h"
 #include "shell/app.h"
-#include "shell/frame_loop.h"
 
 namespace kv {
 namespace {
