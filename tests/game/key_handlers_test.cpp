@@ -10,22 +10,7 @@
 namespace kv {
 namespace {
 
-struct Keys : ::testing::Test {
-    test::HeadlessGame game{{.sysIni = test::PlainSettings}};
-    App& app = game.app;
-    GameState& s = app.state;
-    MainWindow& f = app.Form1;
-
-    void SetUp() override {
-        game.openMainWindow();
-        ASSERT_EQ(app.windows.top(), &f);
-        ASSERT_TRUE(f.keyPreview);
-    }
-    void press(int key) {
-        app.windows.keyDown(key);
-        app.windows.keyUp(key);
-    }
-};
+using Keys = test::MainWindowTest;
 
 TEST_F(Keys, EscPausesAndOpensTheMenuThenResumes) {
     s.inMainMenu = false;

@@ -9,27 +9,13 @@
 #include <vector>
 
 #include "support/app_fixture.h"
+#include "support/recording_sink.h"
 
 namespace kv {
 namespace {
 
-// Key events as a list of "+K" (press) and "-K" (release).
-struct Recorder : InputSink {
-    std::vector<std::string> events;
-    void keyDown(int key) override {
-        events.push_back(std::string(1, '+').append(std::to_string(key)));
-    }
-    void keyUp(int key) override {
-        events.push_back(std::string(1, '-').append(std::to_string(key)));
-    }
-    void textTyped(const std::string&) override {}
-    void mouseDown(int, int) override {}
-    void mouseMove(int, int) override {}
-    void closeRequested() override {}
-    std::vector<std::string> take() { return std::exchange(events, {}); }
-};
-
-using Events = std::vector<std::string>;
+using Recorder = test::RecordingSink;
+using test::Events;
 
 // A game in play, standing on ground in the boss fight, so that every button has an effect.
 struct InPlay {

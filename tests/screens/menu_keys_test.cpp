@@ -12,20 +12,7 @@
 namespace kv {
 namespace {
 
-struct MenuKeys : ::testing::Test {
-    test::HeadlessGame game{{.sysIni = test::PlainSettings}};
-    App& app = game.app;
-    GameState& s = app.state;
-    MainWindow& f = app.Form1;
-
-    void SetUp() override {
-        game.openMainWindow();
-        ASSERT_TRUE(f.isLoaded());
-    }
-    void press(int key) {
-        app.windows.keyDown(key);
-        app.windows.keyUp(key);
-    }
+struct MenuKeys : test::MainWindowTest {
     // The main menu item showing its highlighted look ("" for none).
     std::string lit() const {
         std::string found;

@@ -1,6 +1,8 @@
 #pragma once
 // The real program, headless, over a temporary program folder: grafix/test.lev, music/1..7.mus
 // and, when asked for, a sys.ini. Unit tests drive it through the script driver.
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -93,6 +95,24 @@ class HeadlessGame {
 
   private:
     int line_ = 0;
+};
+
+// A test that starts on the main window, opened the way the intro opens it, with its keys.
+struct MainWindowTest : ::testing::Test {
+    HeadlessGame game{{.sysIni = PlainSettings}};
+    App& app = game.app;
+    GameState& s = app.state;
+    MainWindow& f = app.Form1;
+
+    void SetUp() override {
+        game.openMainWindow();
+        ASSERT_EQ(app.windows.top(), &f);
+        ASSERT_TRUE(f.keyPreview);
+    }
+    void press(int key) {
+        app.windows.keyDown(key);
+        app.windows.keyUp(key);
+    }
 };
 
 }  // namespace kv::test

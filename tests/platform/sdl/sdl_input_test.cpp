@@ -9,26 +9,13 @@
 #include <vector>
 
 #include "platform/sdl/sdl_host.h"
+#include "support/recording_sink.h"
 
 namespace kv {
 namespace {
 
-struct Recorder : InputSink {
-    std::vector<std::string> events;
-    void keyDown(int key) override {
-        events.push_back(std::string(1, '+').append(std::to_string(key)));
-    }
-    void keyUp(int key) override {
-        events.push_back(std::string(1, '-').append(std::to_string(key)));
-    }
-    void textTyped(const std::string& t) override { events.push_back("text " + t); }
-    void mouseDown(int, int) override { events.push_back("click"); }
-    void mouseMove(int, int) override {}
-    void closeRequested() override { events.push_back("close"); }
-    void focusLost() override { events.push_back("focus lost"); }
-    std::vector<std::string> take() { return std::exchange(events, {}); }
-};
-using Events = std::vector<std::string>;
+using Recorder = test::RecordingSink;
+using test::Events;
 
 SDL_Event key(Uint32 type, SDL_Keycode sym, Uint16 mod = 0) {
     SDL_Event e{};
